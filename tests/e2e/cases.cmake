@@ -1,0 +1,99 @@
+# End-to-end cases: one row per behaviour. Each row names the program, its
+# exact arguments and the exact standard output, standard error and exit
+# status it must give. Texts are written with "\n" line ends; a Windows run
+# expects "\r\n" in their place.
+#
+#   fizo_case(<name> <program> [ARGS <arg>...] [STDOUT <bytes>] [STDERR <bytes>]
+#             [STATUS <n>] [STDOUT_TO full|closed] [POSIX_ONLY])
+#
+# STDOUT_TO runs the program with standard output on /dev/full or closed;
+# POSIX_ONLY marks a case that a Windows run cannot reproduce.
+
+set(help
+    "FiZo  < options >  [first number] [second number]\n"
+    "Will not eat what you feed it.\n"
+    "Options:\n"
+    "  -h    : print help\n"
+    "  -v    : returns version number\n")
+string(CONCAT help ${help})
+set(version "FiZo Version: 00.01.00\n")
+set(no_food "Invalid arguments. Use `feed_fizo -h' for help.\n")
+
+# Options
+fizo_case(help feed_fizo ARGS -h STDOUT "${help}")
+fizo_case(version feed_fizo ARGS -v STDOUT "${version}")
+fizo_case(help_wins_over_later_version feed_fizo ARGS -h -v STDOUT "${help}")
+fizo_case(version_wins_over_later_help feed_fizo ARGS -v -h STDOUT "${version}")
+fizo_case(help_ignores_later_foods feed_fizo ARGS -h apple STDOUT "${help}")
+fizo_case(only_second_byte_counts_hv feed_fizo ARGS -hv STDOUT "${help}")
+fizo_case(only_second_byte_counts_vh feed_fizo ARGS -vh STDOUT "${version}")
+fizo_case(long_help_word feed_fizo ARGS -help STDOUT "${help}")
+fizo_case(unknown_option_then_version feed_fizo ARGS -x -v STDOUT "${version}")
+fizo_case(unknown_options_then_food feed_fizo ARGS -x - -- apple
+          STDOUT "fizo refuses to eat apple!\n")
+
+# Missing food
+fizo_case(no_arguments feed_fizo STDERR "${no_food}" STATUS 1)
+fizo_case(unknown_option_alone feed_fizo ARGS -x STDERR "${no_food}" STATUS 1)
+fizo_case(lone_dash feed_fizo ARGS - STDERR "${no_food}" STATUS 1)
+fizo_case(double_dash_help feed_fizo ARGS --help STDERR "${no_food}" STATUS 1)
+fizo_case(double_dash_version feed_fizo ARGS --version STDERR "${no_food}" STATUS 1)
+
+# Foods
+fizo_case(one_food feed_fizo ARGS apple STDOUT "fizo refuses to eat apple!\n")
+fizo_case(foods_in_order feed_fizo ARGS apple "ice cream" 50%
+          STDOUT "fizo refuses to eat apple!\n"
+                 "fizo refuses to eat ice cream!\n"
+                 "fizo refuses to eat 50%!\n")
+fizo_case(options_after_first_food_are_foods feed_fizo ARGS apple -h -v
+          STDOUT "fizo refuses to eat apple!\n"
+                 "fizo refuses to eat -h!\n"
+                 "fizo refuses to eat -v!\n")
+fizo_case(empty_food feed_fizo ARGS "" STDOUT "fizo refuses to eat !\n")
+fizo_case(empty_food_ends_options feed_fizo ARGS -x "" -h
+          STDOUT "fizo refuses to eat !\n"
+                 "fizo refuses to eat -h!\n")
+fizo_case(format_directives_are_printed_as_given feed_fizo ARGS "%s%n" "%d%%"
+          STDOUT "fizo refuses to eat %s%n!\n"
+                 "fizo refuses to eat %d%%!\n")
+fizo_case(anything_only_when_given feed_fizo ARGS anything STDOUT "fizo refuses to eat anything!\n")
+fizo_case(same_food_twice feed_fizo ARGS pear pear
+          STDOUT "fizo refuses to eat pear!\n"
+                 "fizo refuses to eat pear!\n")
+fizo_case(blanks_and_quotes_kept feed_fizo ARGS "  two  blanks " "say \"no\""
+          STDOUT "fizo refuses to eat   two  blanks !\n"
+                 "fizo refuses to eat say \"no\"!\n")
+fizo_case(bytes_kept_unchanged feed_fizo ARGS "Crème BRÛLÉE"
+          STDOUT "fizo refuses to eat Crème BRÛLÉE!\n" POSIX_ONLY)
+
+# Enough foods to fill the output buffer several times over.
+set(many_foods "")
+set(many_lines "")
+foreach(i RANGE 1 600)
+    list(APPEND many_foods "food${i}")
+    string(APPEND many_lines "fizo refuses to eat food${i}!\n")
+endforeach()
+fizo_case(many_foods feed_fizo ARGS ${many_foods} STDOUT "${many_lines}")
+
+# A lost write is a failure, never a success.
+fizo_case(food_to_full_device feed_fizo ARGS apple STDOUT_TO full
+          STDERR "feed_fizo: write error: No space left on device\n" STATUS 1)
+fizo_case(many_foods_to_full_device feed_fizo ARGS ${many_foods} STDOUT_TO full
+          STDERR "feed_fizo: write error: No space left on device\n" STATUS 1)
+fizo_case(help_to_full_device feed_fizo ARGS -h STDOUT_TO full
+          STDERR "feed_fizo: write error: No space left on device\n" STATUS 1)
+fizo_case(no_food_to_full_device feed_fizo STDOUT_TO full STDERR "${no_food}" STATUS 1)
+fizo_case(food_to_closed_output feed_fizo ARGS apple STDOUT_TO closed
+          STDERR "feed_fizo: write error: Bad file descriptor\n" STATUS 1 POSIX_ONLY)
+fizo_case(version_to_closed_output feed_fizo ARGS -v STDOUT_TO closed
+          STDERR "feed_fizo: write error: Bad file descriptor\n" STATUS 1 POSIX_ONLY)
+
+# Examples: one library call each, arguments ignored.
+fizo_case(example_help example_show_help STDOUT "${help}")
+fizo_case(example_help_ignores_arguments example_show_help ARGS -v apple STDOUT "${help}")
+fizo_case(example_version example_show_version STDOUT "${version}")
+fizo_case(example_version_ignores_arguments example_show_version ARGS -h "" STDOUT "${version}")
+fizo_case(example_help_to_full_device example_show_help STDOUT_TO full
+          STDERR "example_show_help: write error: No space left on device\n" STATUS 1)
+fizo_case(example_version_to_full_device example_show_version STDOUT_TO full
+          STDERR "example_show_version: write error: No space left on device\n" STATUS 1)

@@ -1,0 +1,84 @@
+#include "capture.hpp"
+
+#include <cstdio>
+#include <cstdlib>
+
+#ifdef _WIN32
+#include <io.h>
+#define fizo_dup _dup
+#define fizo_dup2 _dup2
+#define fizo_close _close
+#define fizo_fileno _fileno
+#else
+#include <unistd.h>
+#define fizo_dup dup
+#define fizo_dup2 dup2
+#define fizo_close close
+#define fizo_fileno fileno
+#endif
+
+namespace {
+
+// One standard descriptor pointed at a binary temporary file until finish().
+class redirected_descriptor {
+public:
+    redirected_descriptor(int descriptor, std::FILE* stream)
+        : held_descriptor(descriptor), held_stream(stream), temporary(std::tmpfile()),
+          original(fizo_dup(descriptor))
+    {
+        if (temporary == nullptr || original < 0) {
+            std::abort();
+        }
+        std::fflush(held_stream);
+        fizo_dup2(fizo_fileno(temporary), held_descriptor);
+    }
+    redirected_descriptor(const redirected_descriptor&) = delete;
+    redirected_descriptor& operator=(const redirected_descriptor&) = delete;
+    redirected_descriptor(redirected_descriptor&&) = delete;
+    redirected_descriptor& operator=(redirected_descriptor&&) = delete;
+    ~redirected_descriptor()
+    {
+        fizo_close(original);
+        std::fclose(temporary);
+    }
+
+    std::string finish()
+    {
+        std::fflush(held_stream);
+        fizo_dup2(original, held_descriptor);
+        std::clearerr(held_stream);
+        std::string bytes;
+        std::rewind(temporary);
+        for (int c = std::fgetc(temporary); c != EOF; c = std::fgetc(temporary)) {
+            bytes.push_back(static_cast<char>(c));
+        }
+        return bytes;
+    }
+
+private:
+    int held_descriptor;
+    std::FILE* held_stream;
+    std::FILE* temporary;
+    int original;
+};
+
+} // namespace
+
+captured_run capture(const std::function<int()>& action)
+{
+    redirected_descriptor out(1, stdout);
+    redirected_descriptor err(2, stderr);
+    captured_run run;
+    run.status = action();
+    run.out = out.finish();
+    run.err = err.finish();
+    return run;
+}
+
+captured_run capture_void(const std::function<void()>& action)
+{
+    return capture([&action] {
+        action();
+        return 0;
+    });
+}
