@@ -4,10 +4,13 @@
 # expects "\r\n" in their place.
 #
 #   fizo_case(<name> <program> [ARGS <arg>...] [STDOUT <bytes>] [STDERR <bytes>]
-#             [STATUS <n>] [STDOUT_TO full|closed] [POSIX_ONLY])
+#             [WINDOWS_STDERR <bytes>] [STATUS <n>] [STDOUT_TO full|closed]
+#             [POSIX_ONLY])
 #
-# STDOUT_TO runs the program with standard output on /dev/full or closed;
-# POSIX_ONLY marks a case that a Windows run cannot reproduce.
+# STDOUT_TO runs the program with standard output on /dev/full or closed.
+# WINDOWS_STDERR is what a Windows run writes instead of STDERR: its runtime
+# loses the reason of a failed write. POSIX_ONLY marks a case that a Windows
+# run cannot reproduce.
 
 set(help
     "FiZo  < options >  [first number] [second number]\n"
@@ -18,6 +21,7 @@ set(help
 string(CONCAT help ${help})
 set(version "FiZo Version: 00.01.00\n")
 set(no_food "Invalid arguments. Use `feed_fizo -h' for help.\n")
+set(disk_full "write error: No space left on device\n")
 
 # Options
 fizo_case(help feed_fizo ARGS -h STDOUT "${help}")
@@ -57,6 +61,9 @@ fizo_case(format_directives_are_printed_as_given feed_fizo ARGS "%s%n" "%d%%"
           STDOUT "fizo refuses to eat %s%n!\n"
                  "fizo refuses to eat %d%%!\n")
 fizo_case(anything_only_when_given feed_fizo ARGS anything STDOUT "fizo refuses to eat anything!\n")
+fizo_case(wildcards_are_not_expanded feed_fizo ARGS "*" "?.txt"
+          STDOUT "fizo refuses to eat *!\n"
+                 "fizo refuses to eat ?.txt!\n")
 fizo_case(same_food_twice feed_fizo ARGS pear pear
           STDOUT "fizo refuses to eat pear!\n"
                  "fizo refuses to eat pear!\n")
@@ -77,11 +84,11 @@ fizo_case(many_foods feed_fizo ARGS ${many_foods} STDOUT "${many_lines}")
 
 # A lost write is a failure, never a success.
 fizo_case(food_to_full_device feed_fizo ARGS apple STDOUT_TO full
-          STDERR "feed_fizo: write error: No space left on device\n" STATUS 1)
+          STDERR "feed_fizo: ${disk_full}" WINDOWS_STDERR "feed_fizo: write error\n" STATUS 1)
 fizo_case(many_foods_to_full_device feed_fizo ARGS ${many_foods} STDOUT_TO full
-          STDERR "feed_fizo: write error: No space left on device\n" STATUS 1)
+          STDERR "feed_fizo: ${disk_full}" WINDOWS_STDERR "feed_fizo: write error\n" STATUS 1)
 fizo_case(help_to_full_device feed_fizo ARGS -h STDOUT_TO full
-          STDERR "feed_fizo: write error: No space left on device\n" STATUS 1)
+          STDERR "feed_fizo: ${disk_full}" WINDOWS_STDERR "feed_fizo: write error\n" STATUS 1)
 fizo_case(no_food_to_full_device feed_fizo STDOUT_TO full STDERR "${no_food}" STATUS 1)
 fizo_case(food_to_closed_output feed_fizo ARGS apple STDOUT_TO closed
           STDERR "feed_fizo: write error: Bad file descriptor\n" STATUS 1 POSIX_ONLY)
@@ -94,6 +101,6 @@ fizo_case(example_help_ignores_arguments example_show_help ARGS -v apple STDOUT 
 fizo_case(example_version example_show_version STDOUT "${version}")
 fizo_case(example_version_ignores_arguments example_show_version ARGS -h "" STDOUT "${version}")
 fizo_case(example_help_to_full_device example_show_help STDOUT_TO full
-          STDERR "example_show_help: write error: No space left on device\n" STATUS 1)
+          STDERR "example_show_help: ${disk_full}" STATUS 1)
 fizo_case(example_version_to_full_device example_show_version STDOUT_TO full
-          STDERR "example_show_version: write error: No space left on device\n" STATUS 1)
+          STDERR "example_show_version: ${disk_full}" STATUS 1)

@@ -2,7 +2,10 @@
 # standard error and exit status with the row, each on its own.
 #
 #   cmake -DFIZO_CASE=<name> -DFIZO_PROGRAM=<path> [-DFIZO_EMULATOR=<command>]
-#         [-DFIZO_LINE_END=CRLF] -P run_case.cmake
+#         [-DFIZO_SYSTEM=Windows] -P run_case.cmake
+#
+# On Windows the runtime writes text mode "\r\n" line ends, and a row's
+# WINDOWS_STDERR, where it has one, replaces its STDERR.
 cmake_minimum_required(VERSION 3.25)
 
 foreach(required FIZO_CASE FIZO_PROGRAM)
@@ -23,7 +26,7 @@ function(fizo_case name program)
         return()
     endif()
     set_property(GLOBAL PROPERTY fizo_case_found TRUE)
-    cmake_parse_arguments(PARSE_ARGV 2 case "POSIX_ONLY" "STATUS;STDOUT_TO" "ARGS;STDOUT;STDERR")
+    cmake_parse_arguments(PARSE_ARGV 2 case "POSIX_ONLY" "STATUS;STDOUT_TO" "ARGS;STDOUT;STDERR;WINDOWS_STDERR")
 
     string(CONCAT expected_stdout ${case_STDOUT})
     string(CONCAT expected_stderr ${case_STDERR})
@@ -31,7 +34,10 @@ function(fizo_case name program)
     if(DEFINED case_STATUS)
         set(expected_status ${case_STATUS})
     endif()
-    if(FIZO_LINE_END STREQUAL "CRLF")
+    if(FIZO_SYSTEM STREQUAL "Windows")
+        if(DEFINED case_WINDOWS_STDERR)
+            string(CONCAT expected_stderr ${case_WINDOWS_STDERR})
+        endif()
         string(REPLACE "\n" "\r\n" expected_stdout "${expected_stdout}")
         string(REPLACE "\n" "\r\n" expected_stderr "${expected_stderr}")
     endif()
@@ -51,19 +57,29 @@ function(fizo_case name program)
     foreach(word IN LISTS command)
         string(APPEND call " [==[${word}]==]")
     endforeach()
-    string(APPEND call " RESULT_VARIABLE actual_status ERROR_VARIABLE actual_stderr")
+    # Through files: execute_process would turn "\r\n" into "\n" in a variable.
+    set(captured "${CMAKE_CURRENT_BINARY_DIR}/${FIZO_CASE}")
+    file(WRITE "${captured}.stdout" "")
+    set(stdout_target "${captured}.stdout")
     if(case_STDOUT_TO STREQUAL "full")
-        string(APPEND call " OUTPUT_FILE /dev/full")
-    else()
-        string(APPEND call " OUTPUT_VARIABLE actual_stdout")
+        set(stdout_target /dev/full)
     endif()
-    string(APPEND call ")")
-    set(actual_stdout "")
+    string(APPEND call " RESULT_VARIABLE actual_status INPUT_FILE /dev/null"
+                       " OUTPUT_FILE [==[${stdout_target}]==] ERROR_FILE [==[${captured}.stderr]==])")
     cmake_language(EVAL CODE "${call}")
+
+    # Compared in hex, so that no byte escapes the comparison.
+    foreach(stream stdout stderr)
+        file(READ "${captured}.${stream}" actual_${stream})
+        file(READ "${captured}.${stream}" actual_${stream}_bytes HEX)
+        string(HEX "${expected_${stream}}" expected_${stream}_bytes)
+    endforeach()
+    set(actual_status_bytes "${actual_status}")
+    set(expected_status_bytes "${expected_status}")
 
     set(failures "")
     foreach(stream stdout stderr status)
-        if(NOT actual_${stream} STREQUAL expected_${stream})
+        if(NOT actual_${stream}_bytes STREQUAL expected_${stream}_bytes)
             fizo_visible(want "${expected_${stream}}")
             fizo_visible(got "${actual_${stream}}")
             string(APPEND failures "\n${stream} differs\n  expected: ${want}\n  actual:   ${got}")
