@@ -16,18 +16,18 @@ constexpr std::string_view help_text = "FiZo  < options >  [first number] [secon
 
 } // namespace
 
-void print_help_menu()
+void print_help_menu() noexcept
 {
     // Write failures are left to the program, which checks standard output once at exit.
     std::fwrite(help_text.data(), 1, help_text.size(), stdout);
 }
 
-void print_version()
+void print_version() noexcept
 {
     std::printf("FiZo Version: %s\n", VERSION);
 }
 
-double add(double a, double b)
+double add(double a, double b) noexcept
 {
     return a + b;
 }
@@ -41,7 +41,7 @@ void feed_fizo_dinner::change_food(std::string food)
     dinner = std::move(food);
 }
 
-void feed_fizo_dinner::print() const
+void feed_fizo_dinner::print() const noexcept
 {
     // The food is the argument, never the format: a "%" in it is printed as it is.
     std::printf("fizo refuses to eat %s!\n", dinner.c_str());

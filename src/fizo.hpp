@@ -10,13 +10,13 @@ namespace fizo {
 constexpr char VERSION[] = "00.01.00"; // NOLINT(readability-identifier-naming)
 
 // Writes the help text to standard output.
-void print_help_menu();
+void print_help_menu() noexcept;
 
 // Writes the version line to standard output.
-void print_version();
+void print_version() noexcept;
 
 // Returns a + b as one double-precision addition, with no rounding or checks.
-double add(double a, double b);
+double add(double a, double b) noexcept;
 
 // Holds what fizo is being fed and prints fizo's refusal to eat it.
 class feed_fizo_dinner {
@@ -29,7 +29,7 @@ public:
     void change_food(std::string food);
 
     // Writes the refusal line for the current food to standard output.
-    void print() const;
+    void print() const noexcept;
 
 private:
     std::string dinner;
