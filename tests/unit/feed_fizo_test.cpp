@@ -1,10 +1,12 @@
 // The feed_fizo driver called in-process, for argument vectors that no
 // process can be started with.
+#include "argument_vector.hpp"
 #include "capture.hpp"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // feed_fizo's main, compiled under this name for the tests.
@@ -16,14 +18,8 @@ const std::string no_food = "Invalid arguments. Use `feed_fizo -h' for help.\n";
 
 captured_run run_feed_fizo(std::vector<std::string> arguments)
 {
-    std::vector<char*> argv;
-    argv.reserve(arguments.size() + 1);
-    for (std::string& argument : arguments) {
-        argv.push_back(argument.data());
-    }
-    argv.push_back(nullptr);
-    const int argc = static_cast<int>(arguments.size());
-    return capture([argc, &argv] { return feed_fizo_main(argc, argv.data()); });
+    argument_vector vector(std::move(arguments));
+    return capture([&vector] { return feed_fizo_main(vector.argc(), vector.argv()); });
 }
 
 TEST(FeedFizoMain, EmptyArgumentVectorIsMissingFood)
