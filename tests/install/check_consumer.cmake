@@ -5,7 +5,8 @@
 #         -DWORK_DIR=<dir> [-DPREFIX=<installed fizo, or its build tree>]
 #         [-DPC_DIR=<.pc folder in PREFIX>]
 #         [-DFIZO_SOURCE_DIR=<fizo>] -DGENERATOR=<generator>
-#         -DCXX=<compiler> -P check_consumer.cmake
+#         -DCXX=<compiler> [-DCXX_FLAGS=<flags>] [-DLINK_FLAGS=<flags>]
+#         -P check_consumer.cmake
 cmake_minimum_required(VERSION 3.25)
 
 set(consumer_source ${CMAKE_CURRENT_LIST_DIR}/consumer)
@@ -28,7 +29,7 @@ if(MODE STREQUAL "pkg-config")
     if(NOT status EQUAL 0)
         message(FATAL_ERROR "pkg-config --cflags --libs fizo failed: ${err}")
     endif()
-    separate_arguments(flags UNIX_COMMAND "${flags}")
+    separate_arguments(flags UNIX_COMMAND "${CXX_FLAGS} ${flags} ${LINK_FLAGS}")
     run(${CXX} -std=c++17 ${consumer_source}/main.cpp ${flags} -o ${build}/consumer)
 else()
     if(MODE STREQUAL "find_package")
@@ -39,7 +40,8 @@ else()
         set(how -DFIZO_SOURCE_DIR=${FIZO_SOURCE_DIR})
     endif()
     run(${CMAKE_COMMAND} -S ${consumer_source} -B ${build} -G ${GENERATOR}
-        -DCMAKE_CXX_COMPILER=${CXX} ${how})
+        -DCMAKE_CXX_COMPILER=${CXX} "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}"
+        "-DCMAKE_EXE_LINKER_FLAGS=${LINK_FLAGS}" ${how})
     run(${CMAKE_COMMAND} --build ${build})
 endif()
 
