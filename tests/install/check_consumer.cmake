@@ -1,4 +1,4 @@
-# Builds the consumer project against fizo in one of three ways and checks
+# Builds the consumer project against fizo in one of four ways and checks
 # the bytes that the consumer program prints.
 #
 #   cmake -DMODE=find_package|build_tree|add_subdirectory|pkg-config
