@@ -2,15 +2,13 @@
 // process can be started with.
 #include "argument_vector.hpp"
 #include "capture.hpp"
+#include "feed_fizo.hpp"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
 #include <vector>
-
-// feed_fizo's main, compiled under this name for the tests.
-int feed_fizo_main(int argc, char* argv[]);
 
 namespace {
 
@@ -19,7 +17,7 @@ const std::string no_food = "Invalid arguments. Use `feed_fizo -h' for help.\n";
 captured_run run_feed_fizo(std::vector<std::string> arguments)
 {
     argument_vector vector(std::move(arguments));
-    return capture([&vector] { return feed_fizo_main(vector.argc(), vector.argv()); });
+    return capture([&vector] { return fizo_cli::feed_fizo(vector.argc(), vector.argv()); });
 }
 
 TEST(FeedFizoMain, EmptyArgumentVectorIsMissingFood)
