@@ -71,7 +71,11 @@ fizo_case(blanks_and_quotes_kept feed_fizo ARGS "  two  blanks " "say \"no\""
           STDOUT "fizo refuses to eat   two  blanks !\n"
                  "fizo refuses to eat say \"no\"!\n")
 fizo_case(bytes_kept_unchanged feed_fizo ARGS "Crème BRÛLÉE"
-          STDOUT "fizo refuses to eat Crème BRÛLÉE!\n" POSIX_ONLY)
+          STDOUT "fizo refuses to eat Crème BRÛLÉE!\n")
+fizo_case(foods_in_any_script feed_fizo ARGS 寿司 Ωμέγα 🍕
+          STDOUT "fizo refuses to eat 寿司!\n"
+                 "fizo refuses to eat Ωμέγα!\n"
+                 "fizo refuses to eat 🍕!\n")
 
 # Enough foods to fill the output buffer several times over.
 set(many_foods "")

@@ -1,8 +1,11 @@
 # Checks a Windows program's headers: the expected PE format, the console
-# subsystem, and imports from Windows system DLLs only (no MinGW runtime DLL).
+# subsystem, imports from Windows system DLLs only (no MinGW runtime DLL), and
+# the resources that feed_fizo.exe carries: version information and the
+# manifest that makes its argv UTF-8. Where nothing can run the 32-bit
+# program, these are its checks.
 #
 #   cmake -DOBJDUMP=<objdump> -DPROGRAM=<exe> -DFORMAT=<pei-i386|pei-x86-64>
-#         -DMAGIC=<PE32|PE32+> -P check_pe.cmake
+#         -DMAGIC=<PE32|PE32+> -DVERSION=<version> -P check_pe.cmake
 cmake_minimum_required(VERSION 3.25)
 
 execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM}
@@ -35,8 +38,24 @@ foreach(import IN LISTS imports)
     endif()
 endforeach()
 
+# Resource types 16 and 24, at the top level of the resource directory.
+if(NOT headers MATCHES "\n[0-9a-f]+   Entry: ID: 0x000010,")
+    string(APPEND problems "\n  no version information")
+endif()
+file(STRINGS ${PROGRAM} version_texts ENCODING UTF-16LE REGEX "^${VERSION}$")
+if(NOT version_texts)
+    string(APPEND problems "\n  no version text ${VERSION} in its version information")
+endif()
+if(NOT headers MATCHES "\n[0-9a-f]+   Entry: ID: 0x000018,")
+    string(APPEND problems "\n  no manifest")
+endif()
+file(STRINGS ${PROGRAM} code_page REGEX "<activeCodePage [^>]*>UTF-8</activeCodePage>")
+if(NOT code_page)
+    string(APPEND problems "\n  no UTF-8 activeCodePage in its manifest")
+endif()
+
 if(problems)
     message(FATAL_ERROR "${PROGRAM}:${problems}")
 endif()
 list(JOIN imports ", " shown)
-message(STATUS "${PROGRAM}: ${FORMAT}, ${MAGIC}, console; ${shown}")
+message(STATUS "${PROGRAM}: ${FORMAT}, ${MAGIC}, console, version ${VERSION}, UTF-8 manifest; ${shown}")

@@ -1,0 +1,44 @@
+#include "windows_console.hpp"
+
+#include <cstdio>
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+namespace fizo_cli {
+
+namespace {
+
+// Hands the console whole lines: a console given the bytes of one character
+// in separate writes may not join them again.
+char console_buffer[1 << 16];
+
+} // namespace
+
+utf8_console::utf8_console() noexcept
+{
+    DWORD mode = 0;
+    if (GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode) == 0) {
+        return; // a file or pipe: it takes the bytes as they are
+    }
+    // The console decodes what it is given in its output code page. The C
+    // runtime's text mode would decode it again, byte by byte, in the C
+    // locale; binary mode hands the console the UTF-8 unchanged, and the
+    // console starts a new line at "\n" by itself.
+    std::setvbuf(stdout, console_buffer, _IOFBF, sizeof console_buffer);
+    _setmode(_fileno(stdout), _O_BINARY);
+    const UINT original = GetConsoleOutputCP();
+    if (original != CP_UTF8 && SetConsoleOutputCP(CP_UTF8) != 0) {
+        code_page_to_restore = original;
+    }
+}
+
+utf8_console::~utf8_console()
+{
+    std::fflush(stdout);
+    if (code_page_to_restore != 0) {
+        SetConsoleOutputCP(code_page_to_restore);
+    }
+}
+
+} // namespace fizo_cli
