@@ -3,6 +3,10 @@
 # status it must give. Texts are written with "\n" line ends; a Windows run
 # expects "\r\n" in their place.
 #
+# This file is read twice, with two meanings of fizo_case: by
+# tests/e2e/CMakeLists.txt, which registers a CTest test for every row, and by
+# run_case.cmake, which runs the one row its test names.
+#
 #   fizo_case(<name> <program> [ARGS <arg>...] [STDOUT <bytes>] [STDERR <bytes>]
 #             [WINDOWS_STDERR <bytes>] [STATUS <n>] [STDOUT_TO full|closed]
 #             [POSIX_ONLY])
