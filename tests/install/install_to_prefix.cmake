@@ -1,7 +1,8 @@
 # Installs the build into a fresh prefix and checks that every file users
 # rely on is there.
 #
-#   cmake -DBUILD_DIR=<build> -DPREFIX=<dir> -DFILES=<relative paths> -P install_to_prefix.cmake
+#   cmake -DBUILD_DIR=<build> -DPREFIX=<dir> -DFILES=<installed_files.txt>
+#         -P install_to_prefix.cmake
 cmake_minimum_required(VERSION 3.25)
 
 file(REMOVE_RECURSE ${PREFIX})
@@ -11,12 +12,15 @@ if(NOT status EQUAL 0)
     message(FATAL_ERROR "cmake --install failed (${status}):\n${out}${err}")
 endif()
 
+# One "component path" a line.
+file(STRINGS ${FILES} lines)
 set(missing "")
-foreach(file IN LISTS FILES)
+foreach(line IN LISTS lines)
+    string(REGEX REPLACE "^[^ ]+ " "" file "${line}")
     if(NOT EXISTS ${PREFIX}/${file})
         string(APPEND missing "\n  ${file}")
     endif()
 endforeach()
-if(missing)
+if(missing OR NOT lines)
     message(FATAL_ERROR "not installed:${missing}")
 endif()

@@ -1,0 +1,15 @@
+# Read by cpack once for every kind of package it makes: which components
+# that kind holds. Debian packages carry their copyright file and changelog,
+# RPMs their license, and an archive the license and README at its top.
+if(CPACK_GENERATOR STREQUAL "DEB")
+    set(CPACK_COMPONENTS_ALL program program_deb development development_deb)
+    # Each package's synopsis is the first line of its own description, not
+    # the project's summary.
+    unset(CPACK_PACKAGE_DESCRIPTION_SUMMARY)
+elseif(CPACK_GENERATOR STREQUAL "RPM")
+    set(CPACK_COMPONENTS_ALL program program_rpm development development_rpm)
+else()
+    # One archive with everything.
+    set(CPACK_COMPONENTS_ALL program development archive)
+    set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
+endif()
