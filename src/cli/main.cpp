@@ -8,7 +8,7 @@
 int main(int argc, char* argv[])
 {
 #ifdef _WIN32
-    const fizo_cli::utf8_console console;
+    const fizo_cli::windows_console console;
 #endif
     return fizo_cli::finish_output("feed_fizo", fizo_cli::feed_fizo(argc, argv));
 }

@@ -15,7 +15,7 @@ char console_buffer[1 << 16];
 
 } // namespace
 
-utf8_console::utf8_console() noexcept
+windows_console::windows_console() noexcept
 {
     DWORD mode = 0;
     if (GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode) == 0) {
@@ -23,17 +23,20 @@ utf8_console::utf8_console() noexcept
     }
     // The console decodes what it is given in its output code page. The C
     // runtime's text mode would decode it again, byte by byte, in the C
-    // locale; binary mode hands the console the UTF-8 unchanged, and the
+    // locale; binary mode hands the console the bytes unchanged, and the
     // console starts a new line at "\n" by itself.
     std::setvbuf(stdout, console_buffer, _IOFBF, sizeof console_buffer);
     _setmode(_fileno(stdout), _O_BINARY);
+    // The foods are in the process code page: UTF-8 where the manifest is
+    // honoured, the ANSI code page on older Windows.
+    const UINT text_code_page = GetACP();
     const UINT original = GetConsoleOutputCP();
-    if (original != CP_UTF8 && SetConsoleOutputCP(CP_UTF8) != 0) {
+    if (original != text_code_page && SetConsoleOutputCP(text_code_page) != 0) {
         code_page_to_restore = original;
     }
 }
 
-utf8_console::~utf8_console()
+windows_console::~windows_console()
 {
     std::fflush(stdout);
     if (code_page_to_restore != 0) {

@@ -4,16 +4,17 @@
 namespace fizo_cli {
 
 // While it lives, a Windows console on standard output shows the program's
-// UTF-8 as the characters it encodes; then the console gets its own code page
-// back. A file or pipe on standard output is left alone, bytes and line ends.
-class utf8_console {
+// text, UTF-8 or in the ANSI code page, as the characters it encodes; then the
+// console gets its own code page back. A file or pipe on standard output is
+// left alone, bytes and line ends.
+class windows_console {
 public:
-    utf8_console() noexcept;
-    ~utf8_console();
-    utf8_console(const utf8_console&) = delete;
-    utf8_console& operator=(const utf8_console&) = delete;
-    utf8_console(utf8_console&&) = delete;
-    utf8_console& operator=(utf8_console&&) = delete;
+    windows_console() noexcept;
+    ~windows_console();
+    windows_console(const windows_console&) = delete;
+    windows_console& operator=(const windows_console&) = delete;
+    windows_console(windows_console&&) = delete;
+    windows_console& operator=(windows_console&&) = delete;
 
 private:
     unsigned int code_page_to_restore = 0; // 0: the console was not changed
