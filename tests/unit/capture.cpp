@@ -4,7 +4,10 @@
 #include <cstdlib>
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
+#include <process.h>
+#include <sys/stat.h>
 #define fizo_dup _dup
 #define fizo_dup2 _dup2
 #define fizo_close _close
@@ -19,11 +22,31 @@
 
 namespace {
 
+#ifdef _WIN32
+// The Windows runtime's tmpfile names its file after the clock and opens it
+// without O_EXCL, so two test processes started together can share one file
+// and see each other's output. A name with the process id cannot collide.
+std::FILE* temporary_file()
+{
+    static int count = 0;
+    char name[64];
+    std::snprintf(name, sizeof name, "fizo-capture-%d-%d.tmp", _getpid(), count++);
+    const int descriptor =
+        _open(name, _O_CREAT | _O_EXCL | _O_RDWR | _O_BINARY | _O_TEMPORARY, _S_IREAD | _S_IWRITE);
+    return descriptor < 0 ? nullptr : _fdopen(descriptor, "w+b");
+}
+#else
+std::FILE* temporary_file()
+{
+    return std::tmpfile();
+}
+#endif
+
 // One standard descriptor pointed at a binary temporary file until finish().
 class redirected_descriptor {
 public:
     redirected_descriptor(int descriptor, std::FILE* stream)
-        : held_descriptor(descriptor), held_stream(stream), temporary(std::tmpfile()),
+        : held_descriptor(descriptor), held_stream(stream), temporary(temporary_file()),
           original(fizo_dup(descriptor))
     {
         if (temporary == nullptr || original < 0) {
