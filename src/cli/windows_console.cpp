@@ -38,6 +38,8 @@ windows_console::windows_console() noexcept
 
 windows_console::~windows_console()
 {
+    // Whatever is still buffered reaches the console in the code page it was
+    // written for.
     std::fflush(stdout);
     if (code_page_to_restore != 0) {
         SetConsoleOutputCP(code_page_to_restore);
