@@ -1,6 +1,7 @@
 # Read by cpack once for every kind of package it makes: which components
-# that kind holds. Debian packages carry their copyright file and changelog,
-# RPMs their license, and an archive the license and README at its top.
+# that kind holds, and the date of all it packs. Debian packages carry their
+# copyright file and changelog, RPMs their license, and an archive the
+# license and README at its top.
 if(CPACK_GENERATOR STREQUAL "DEB")
     set(CPACK_COMPONENTS_ALL program program_deb development development_deb)
     # Each package's synopsis is the first line of its own description, not
@@ -13,3 +14,8 @@ else()
     set(CPACK_COMPONENTS_ALL program development archive)
     set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
 endif()
+
+# cpack's archives and rpmbuild date what they pack with this, never the
+# clock; a ZIP holds local times, so they are UTC's.
+set(ENV{SOURCE_DATE_EPOCH} ${CPACK_FIZO_SOURCE_DATE_EPOCH})
+set(ENV{TZ} UTC)

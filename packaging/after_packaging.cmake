@@ -1,0 +1,48 @@
+# Run by cpack after each kind of package it makes (CPACK_POST_BUILD_SCRIPTS),
+# with CPACK_PACKAGE_FILES naming what it made.
+
+# A DEB is an ar archive of three members, whose modes cpack takes from
+# files it wrote itself, and so from the umask. Each becomes 100644, as
+# dpkg-deb writes them, in place: the mode is eight characters at byte 40 of
+# the member's 60-byte header, and the size ten at byte 48.
+function(fizo_fix_deb_member_modes deb)
+    file(SIZE ${deb} deb_size)
+    set(header_at 8) # after "!<arch>\n"
+    while(header_at LESS deb_size)
+        file(READ ${deb} header OFFSET ${header_at} LIMIT 60)
+        string(SUBSTRING "${header}" 48 10 member_size)
+        string(STRIP "${member_size}" member_size)
+        math(EXPR mode_at "${header_at} + 40")
+        execute_process(COMMAND printf "100644  "
+                        COMMAND dd of=${deb} bs=1 seek=${mode_at} conv=notrunc status=none
+                        RESULT_VARIABLE status)
+        if(NOT status EQUAL 0)
+            message(FATAL_ERROR "cannot set the member modes of ${deb}")
+        endif()
+        # Members start at even offsets.
+        math(EXPR header_at "${header_at} + 60 + ${member_size} + ${member_size} % 2")
+    endwhile()
+endfunction()
+
+foreach(package IN LISTS CPACK_PACKAGE_FILES)
+    if(package MATCHES "\\.deb$")
+        fizo_fix_deb_member_modes(${package})
+    endif()
+endforeach()
+
+# SHA256SUMS, in sha256sum's format, lists what this cpack run made: the
+# first kind of package starts it afresh, the others add to it.
+set(sums_file ${CPACK_PACKAGE_DIRECTORY}/SHA256SUMS)
+list(GET CPACK_FIZO_GENERATORS 0 first_generator)
+set(sums "")
+if(EXISTS ${sums_file} AND NOT CPACK_GENERATOR STREQUAL first_generator)
+    file(STRINGS ${sums_file} sums)
+endif()
+foreach(package IN LISTS CPACK_PACKAGE_FILES)
+    get_filename_component(name ${package} NAME)
+    file(SHA256 ${package} sum)
+    list(FILTER sums EXCLUDE REGEX "  ${name}$")
+    list(APPEND sums "${sum}  ${name}")
+endforeach()
+list(JOIN sums "\n" sums)
+file(WRITE ${sums_file} "${sums}\n")
