@@ -3,6 +3,13 @@
 # copyright file and changelog, RPMs their license, and an archive the
 # license and README at its top.
 if(CPACK_GENERATOR STREQUAL "DEB")
+    # Without it, cpack would quietly make a feed-fizo that depends on no C
+    # library.
+    find_program(FIZO_DPKG_SHLIBDEPS dpkg-shlibdeps)
+    if(NOT FIZO_DPKG_SHLIBDEPS)
+        message(FATAL_ERROR "The DEBs need dpkg-shlibdeps, which finds feed_fizo's "
+                            "C library dependency: apt-get install dpkg-dev")
+    endif()
     set(CPACK_COMPONENTS_ALL program program_deb development development_deb)
     # Each package's synopsis is the first line of its own description, not
     # the project's summary.
