@@ -23,6 +23,10 @@ function(run)
 endfunction()
 
 if(DEFINED INSTALL_FROM OR DEFINED PACKAGE)
+    # The tree is made afresh, so it must be a scratch folder.
+    if(NOT ROOT OR ROOT STREQUAL "/")
+        message(FATAL_ERROR "installed_files.cmake: ROOT must be a scratch folder, not '${ROOT}'")
+    endif()
     file(REMOVE_RECURSE ${ROOT})
     file(MAKE_DIRECTORY ${ROOT})
 endif()
