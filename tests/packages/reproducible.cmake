@@ -24,27 +24,24 @@ if("$ENV{LC_ALL}" STREQUAL locale)
     set(locale C)
 endif()
 
+set(FIRST_DIR ${FIRST})
+set(SECOND_DIR ${SECOND}/build)
 file(REMOVE_RECURSE ${SECOND})
 file(MAKE_DIRECTORY ${SECOND}/home)
 message(STATUS "second build in ${SECOND}: umask ${umask}, TZ=${time_zone}, LC_ALL=${locale}")
 execute_process(
     COMMAND ${CMAKE_COMMAND} -E env TZ=${time_zone} LC_ALL=${locale} HOME=${SECOND}/home
             sh -c "umask ${umask} && \"$0\" -S \"$1\" --preset \"$2\" -B \"$3\" && \"$0\" --build \"$3\" && cd \"$3\" && cpack"
-            ${CMAKE_COMMAND} ${SOURCE_DIR} ${PRESET} ${SECOND}/build
+            ${CMAKE_COMMAND} ${SOURCE_DIR} ${PRESET} ${SECOND_DIR}
     RESULT_VARIABLE status OUTPUT_VARIABLE log ERROR_VARIABLE log)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "the second build failed (${status}):\n${log}")
 endif()
 
 foreach(build FIRST SECOND)
-    set(dir ${${build}})
-    if(build STREQUAL "SECOND")
-        set(dir ${SECOND}/build)
-    endif()
-    set(${build}_DIR ${dir})
-    file(STRINGS ${dir}/SHA256SUMS ${build}_SUMS)
+    file(STRINGS ${${build}_DIR}/SHA256SUMS ${build}_SUMS)
     if(NOT ${build}_SUMS)
-        message(FATAL_ERROR "${dir}/SHA256SUMS lists nothing")
+        message(FATAL_ERROR "${${build}_DIR}/SHA256SUMS lists nothing")
     endif()
 endforeach()
 if(FIRST_SUMS STREQUAL SECOND_SUMS)
