@@ -1,20 +1,19 @@
 # End-to-end cases: one row per behaviour. Each row names the program, its
 # exact arguments and the exact standard output, standard error and exit
 # status it must give. Texts are written with "\n" line ends; a Windows run
-# expects "\r\n" in their place.
-#
-# This file is read twice, with two meanings of fizo_case: by
-# tests/e2e/CMakeLists.txt, which registers a CTest test for every row, and by
-# run_case.cmake, which runs the one row its test names.
+# expects "\r\n" in their place. tests/e2e/CMakeLists.txt reads the table.
 #
 #   fizo_case(<name> <program> [ARGS <arg>...] [STDOUT <bytes>] [STDERR <bytes>]
-#             [WINDOWS_STDERR <bytes>] [STATUS <n>] [STDOUT_TO full|closed]
-#             [POSIX_ONLY])
+#             [WINDOWS_STDERR <bytes>] [STATUS <n>]
+#             [STDOUT_TO full|closed|closed_pipe|closed_pipe_sigpipe_ignored]
+#             [POSIX_ONLY] [CAUGHT stdout|stderr|status])
 #
-# STDOUT_TO runs the program with standard output on /dev/full or closed.
-# WINDOWS_STDERR is what a Windows run writes instead of STDERR: its runtime
-# loses the reason of a failed write. POSIX_ONLY marks a case that a Windows
-# run cannot reproduce.
+# STDOUT_TO runs the program with standard output on /dev/full, closed, or
+# on a pipe whose reader ends without reading (with SIGPIPE left as it is,
+# or ignored). WINDOWS_STDERR is what a Windows run writes instead of
+# STDERR: its runtime loses the reason of a failed write. POSIX_ONLY marks a
+# case that a Windows run cannot reproduce. CAUGHT marks a row that expects
+# one thing wrong on purpose, which the runner must report.
 
 set(help
     "FiZo  < options >  [first number] [second number]\n"
@@ -81,10 +80,10 @@ fizo_case(foods_in_any_script feed_fizo ARGS 寿司 Ωμέγα 🍕
                  "fizo refuses to eat Ωμέγα!\n"
                  "fizo refuses to eat 🍕!\n")
 
-# Enough foods to fill the output buffer several times over.
+# Enough foods to fill the output buffer, and a pipe, many times over.
 set(many_foods "")
 set(many_lines "")
-foreach(i RANGE 1 600)
+foreach(i RANGE 1 3000)
     list(APPEND many_foods "food${i}")
     string(APPEND many_lines "fizo refuses to eat food${i}!\n")
 endforeach()
@@ -100,6 +99,13 @@ fizo_case(help_to_full_device feed_fizo ARGS -h STDOUT_TO full
 fizo_case(no_food_to_full_device feed_fizo STDOUT_TO full STDERR "${no_food}" STATUS 1)
 fizo_case(food_to_closed_output feed_fizo ARGS apple STDOUT_TO closed
           STDERR "feed_fizo: write error: Bad file descriptor\n" STATUS 1 POSIX_ONLY)
+# A pipe's reader gone: SIGPIPE ends the program, as it ends every filter;
+# with SIGPIPE ignored the lost write is reported.
+fizo_case(many_foods_to_closed_pipe feed_fizo ARGS ${many_foods} STDOUT_TO closed_pipe
+          STATUS 141 POSIX_ONLY)
+fizo_case(many_foods_to_closed_pipe_sigpipe_ignored feed_fizo ARGS ${many_foods}
+          STDOUT_TO closed_pipe_sigpipe_ignored
+          STDERR "feed_fizo: write error: Broken pipe\n" STATUS 1 POSIX_ONLY)
 fizo_case(version_to_closed_output feed_fizo ARGS -v STDOUT_TO closed
           STDERR "feed_fizo: write error: Bad file descriptor\n" STATUS 1 POSIX_ONLY)
 
@@ -112,3 +118,9 @@ fizo_case(example_help_to_full_device example_show_help STDOUT_TO full
           STDERR "example_show_help: ${disk_full}" STATUS 1)
 fizo_case(example_version_to_full_device example_show_version STDOUT_TO full
           STDERR "example_show_version: ${disk_full}" STATUS 1)
+
+# The runner itself: each row expects one stream wrong, which it must catch.
+fizo_case(runner_catches_stdout feed_fizo ARGS apple STDOUT "fizo refuses to eat pear!\n" CAUGHT stdout)
+fizo_case(runner_catches_stderr feed_fizo ARGS apple STDOUT "fizo refuses to eat apple!\n"
+          STDERR "${no_food}" CAUGHT stderr)
+fizo_case(runner_catches_status feed_fizo STDERR "${no_food}" CAUGHT status)
