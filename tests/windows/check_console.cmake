@@ -2,7 +2,7 @@
 # pseudo-terminal stands in for the console. The console's code page is
 # shown before and after, so a program that leaves it changed is caught too.
 #
-#   cmake -DWINE=<wine> -DPROGRAM=<exe> -DCODE_PAGE_PROGRAM=<exe>
+#   cmake -DWINE=<wine command> -DPROGRAM=<exe> -DCODE_PAGE_PROGRAM=<exe>
 #         -P check_console.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -11,7 +11,11 @@ set(food "寿司")
 string(REPLACE "/" "\\" program "Z:${PROGRAM}")
 string(REPLACE "/" "\\" code_page "Z:${CODE_PAGE_PROGRAM}")
 set(session "${code_page} & ${program} ${food} & ${code_page}")
-set(command "'${WINE}' cmd /c '${session}'")
+set(command "")
+foreach(word IN LISTS WINE)
+    string(APPEND command "'${word}' ")
+endforeach()
+string(APPEND command "cmd /c '${session}'")
 execute_process(COMMAND script -qec "${command}" /dev/null
                 INPUT_FILE /dev/null OUTPUT_FILE console.out RESULT_VARIABLE status)
 file(READ console.out screen)

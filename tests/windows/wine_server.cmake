@@ -1,7 +1,7 @@
 # Starts or stops the one persistent wine server that the Windows test run
 # shares, so that each test does not pay for starting its own.
 #
-#   cmake -DWINESERVER=<wineserver> -DWINE=<wine or wine64> -DACTION=start|stop
+#   cmake -DWINESERVER=<wineserver command> -DWINE=<wine command> -DACTION=start|stop
 #         -P wine_server.cmake
 cmake_minimum_required(VERSION 3.25)
 
