@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <string>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -18,6 +20,18 @@
 #define fizo_dup2 dup2
 #define fizo_close close
 #define fizo_fileno fileno
+#endif
+
+#if defined(__SANITIZE_ADDRESS__)
+#define FIZO_SANITIZED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define FIZO_SANITIZED 1
+#endif
+#endif
+#ifdef FIZO_SANITIZED
+#include <cstdint>
+#include <sanitizer/common_interface_defs.h>
 #endif
 
 namespace {
@@ -70,10 +84,15 @@ public:
         std::fflush(held_stream);
         fizo_dup2(original, held_descriptor);
         std::clearerr(held_stream);
+        if (std::fseek(temporary, 0, SEEK_SET) != 0) {
+            std::abort();
+        }
         std::string bytes;
-        std::rewind(temporary);
-        for (int c = std::fgetc(temporary); c != EOF; c = std::fgetc(temporary)) {
-            bytes.push_back(static_cast<char>(c));
+        char chunk[4096];
+        std::size_t count = sizeof chunk;
+        while (count == sizeof chunk) {
+            count = std::fread(chunk, 1, sizeof chunk, temporary);
+            bytes.append(chunk, count);
         }
         return bytes;
     }
@@ -89,6 +108,14 @@ private:
 
 captured_run capture(const std::function<int()>& action)
 {
+#ifdef FIZO_SANITIZED
+    // A sanitizer reports where standard error was before the capture, so
+    // that a test it stops says why.
+    static const int report_descriptor = fizo_dup(2);
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): the interface takes a descriptor as a pointer.
+    __sanitizer_set_report_fd(
+        reinterpret_cast<void*>(static_cast<std::intptr_t>(report_descriptor)));
+#endif
     redirected_descriptor out(1, stdout);
     redirected_descriptor err(2, stderr);
     captured_run run;
