@@ -1,3 +1,6 @@
+// Windows code includes <windows.h>, not the headers below it that declare
+// each name.
+// NOLINTBEGIN(misc-include-cleaner)
 #include "windows_console.hpp"
 
 #include <cstdio>
@@ -47,3 +50,4 @@ windows_console::~windows_console()
 }
 
 } // namespace fizo_cli
+// NOLINTEND(misc-include-cleaner)

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <string>
 #include <vector>
 
 #ifdef __GLIBC__
