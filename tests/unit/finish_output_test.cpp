@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <vector>
 
 #ifdef __GLIBC__
 #include <fcntl.h>
 #include <unistd.h>
+#include <vector>
 #endif
 
 namespace {
