@@ -30,18 +30,19 @@ foreach(package IN LISTS CPACK_PACKAGE_FILES)
     endif()
 endforeach()
 
-# SHA256SUMS, in sha256sum's format, lists what this cpack run made: the
-# first kind of package starts it afresh, the others add to it.
+# SHA256SUMS, in sha256sum's format, lists what this cpack run made, be it
+# every kind of package or one (cpack -G DEB): the run's first kind starts
+# it afresh and its later kinds add to it. cpack reads its settings anew for
+# each kind, so the run's own environment is what remembers that it began.
 set(sums_file ${CPACK_PACKAGE_DIRECTORY}/SHA256SUMS)
-list(GET CPACK_FIZO_GENERATORS 0 first_generator)
 set(sums "")
-if(EXISTS ${sums_file} AND NOT CPACK_GENERATOR STREQUAL first_generator)
+if(DEFINED ENV{FIZO_CPACK_RUN_WROTE_SUMS} AND EXISTS ${sums_file})
     file(STRINGS ${sums_file} sums)
 endif()
+set(ENV{FIZO_CPACK_RUN_WROTE_SUMS} 1)
 foreach(package IN LISTS CPACK_PACKAGE_FILES)
     get_filename_component(name ${package} NAME)
     file(SHA256 ${package} sum)
-    list(FILTER sums EXCLUDE REGEX "  ${name}$")
     list(APPEND sums "${sum}  ${name}")
 endforeach()
 list(JOIN sums "\n" sums)

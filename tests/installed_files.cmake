@@ -4,7 +4,7 @@
 # ZIP), or the system itself.
 #
 #   cmake -DFILES=<installed_files.txt> -DROOT=<dir>
-#         [-DINSTALL_FROM=<build dir> | -DPACKAGE=<file>]
+#         [-DINSTALL_FROM=<build dir> | -DPACKAGE=<file or pattern>]
 #         [-DPREFIX=<path under ROOT, such as usr/>] [-DCOMPONENTS=<component;...>]
 #         [-DALSO=<path;...>] [-DABSENT=ON] [-DNM=<nm> -DSTRIPPED=<path>]
 #         -P installed_files.cmake
@@ -22,6 +22,15 @@ function(run)
     endif()
 endfunction()
 
+if(DEFINED PACKAGE)
+    # A pattern, such as feed-fizo_0.1.0_*.deb: the one package it names.
+    file(GLOB packages ${PACKAGE})
+    list(LENGTH packages count)
+    if(NOT count EQUAL 1)
+        message(FATAL_ERROR "${PACKAGE} names ${count} packages, not one: ${packages}")
+    endif()
+    set(PACKAGE ${packages})
+endif()
 if(DEFINED INSTALL_FROM OR DEFINED PACKAGE)
     # The tree is made afresh, so it must be a scratch folder.
     if(NOT ROOT OR ROOT STREQUAL "/")
