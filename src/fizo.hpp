@@ -25,7 +25,8 @@ public:
     feed_fizo_dinner();
     ~feed_fizo_dinner();
 
-    // Replaces the current food; any bytes are accepted, the empty food too.
+    // Replaces the current food, the empty food too. print writes it up to
+    // its first zero byte, where it holds one.
     void change_food(std::string food);
 
     // Writes the refusal line for the current food to standard output.
