@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <string>
+#include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h> // environ
 #include <utility>
@@ -127,7 +128,7 @@ TEST(Differential, EveryVectorOfUpToThreeAwkwardArguments)
         }
         vectors.insert(vectors.end(), longer.begin(), longer.end());
     }
-    ASSERT_EQ(vectors.size(), 1U + 13U + 13U * 13U + 13U * 13U * 13U);
+    ASSERT_EQ(vectors.size(), 1U + 13U + (13U * 13U) + (13U * 13U * 13U));
 
     int failures = 0;
     for (const auto& arguments : vectors) {

@@ -12,7 +12,9 @@ public:
     explicit argument_vector(std::vector<std::string> arguments) : strings(std::move(arguments))
     {
         pointers.resize(strings.size() + 1, nullptr);
+        // argv holds char*, which only a non-const string's data() gives.
         std::transform(strings.begin(), strings.end(), pointers.begin(),
+                       // cppcheck-suppress constParameterReference
                        [](std::string& argument) { return argument.data(); });
     }
     argument_vector(const argument_vector&) = delete;
