@@ -10,16 +10,8 @@
 #include <io.h>
 #include <process.h>
 #include <sys/stat.h>
-#define fizo_dup _dup
-#define fizo_dup2 _dup2
-#define fizo_close _close
-#define fizo_fileno _fileno
 #else
 #include <unistd.h>
-#define fizo_dup dup
-#define fizo_dup2 dup2
-#define fizo_close close
-#define fizo_fileno fileno
 #endif
 
 // Clang's one sanitizer runtime takes a report descriptor; GCC's two do not.
@@ -60,13 +52,13 @@ class redirected_descriptor {
 public:
     redirected_descriptor(int descriptor, std::FILE* stream)
         : held_descriptor(descriptor), held_stream(stream), temporary(temporary_file()),
-          original(fizo_dup(descriptor))
+          original(dup(descriptor))
     {
         if (temporary == nullptr || original < 0) {
             std::abort();
         }
         std::fflush(held_stream);
-        fizo_dup2(fizo_fileno(temporary), held_descriptor);
+        dup2(fileno(temporary), held_descriptor);
     }
     redirected_descriptor(const redirected_descriptor&) = delete;
     redirected_descriptor& operator=(const redirected_descriptor&) = delete;
@@ -74,14 +66,14 @@ public:
     redirected_descriptor& operator=(redirected_descriptor&&) = delete;
     ~redirected_descriptor()
     {
-        fizo_close(original);
+        close(original);
         std::fclose(temporary);
     }
 
     std::string finish()
     {
         std::fflush(held_stream);
-        fizo_dup2(original, held_descriptor);
+        dup2(original, held_descriptor);
         std::clearerr(held_stream);
         if (std::fseek(temporary, 0, SEEK_SET) != 0) {
             std::abort();
@@ -110,7 +102,7 @@ captured_run capture(const std::function<int()>& action)
 #ifdef FIZO_SANITIZED
     // A sanitizer reports where standard error was before the capture, so
     // that a test it stops says why.
-    static const int report_descriptor = fizo_dup(2);
+    static const int report_descriptor = dup(2);
     // NOLINTNEXTLINE(performance-no-int-to-ptr): the interface takes a descriptor as a pointer.
     __sanitizer_set_report_fd(
         reinterpret_cast<void*>(static_cast<std::intptr_t>(report_descriptor)));
