@@ -22,7 +22,17 @@ else()
     set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
 endif()
 
-# cpack's archives and rpmbuild date what they pack with this, never the
-# clock; a ZIP holds local times, so they are UTC's.
-set(ENV{SOURCE_DATE_EPOCH} ${CPACK_FIZO_SOURCE_DATE_EPOCH})
+# cpack's archives and rpmbuild date what they pack with SOURCE_DATE_EPOCH,
+# never the clock: as given, else the last commit's time, else a fixed date.
+# A ZIP holds local times, so they are UTC's.
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+    list(GET CPACK_BUILD_SOURCE_DIRS 0 source_dir)
+    execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${source_dir}
+                    OUTPUT_VARIABLE date OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE status ERROR_QUIET)
+    if(NOT status EQUAL 0 OR NOT date MATCHES "^[0-9]+$")
+        set(date 1796731200) # 2026-12-08 12:00 UTC, the first release
+        message(STATUS "No commit time from git: the packages are dated 2026-12-08 12:00 UTC")
+    endif()
+    set(ENV{SOURCE_DATE_EPOCH} ${date})
+endif()
 set(ENV{TZ} UTC)
