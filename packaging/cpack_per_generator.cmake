@@ -1,7 +1,5 @@
-# Read by cpack once for every kind of package it makes: which components
-# that kind holds, and the date of all it packs. Debian packages carry their
-# copyright file and changelog, RPMs their license, and an archive the
-# license and README at its top.
+# Read by cpack for every kind of package it makes: the components that kind
+# holds, and the date of all it packs.
 if(CPACK_GENERATOR STREQUAL "DEB")
     # Without it, cpack would quietly make a feed-fizo that depends on no C
     # library.
