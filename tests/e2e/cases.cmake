@@ -1,19 +1,16 @@
-# End-to-end cases: one row per behaviour. Each row names the program, its
-# exact arguments and the exact standard output, standard error and exit
-# status it must give. Texts are written with "\n" line ends; a Windows run
-# expects "\r\n" in their place. tests/e2e/CMakeLists.txt reads the table.
+# End-to-end cases: one row per behaviour, with the program, its exact
+# arguments and the exact standard output, standard error and exit status
+# it must give. Texts have "\n" line ends; a Windows run expects "\r\n".
 #
 #   fizo_case(<name> <program> [ARGS <arg>...] [STDOUT <bytes>] [STDERR <bytes>]
 #             [WINDOWS_STDERR <bytes>] [STATUS <n>]
 #             [STDOUT_TO full|closed|closed_pipe|closed_pipe_sigpipe_ignored]
 #             [POSIX_ONLY] [CAUGHT stdout|stderr|status])
 #
-# STDOUT_TO runs the program with standard output on /dev/full, closed, or
-# on a pipe whose reader ends without reading (with SIGPIPE left as it is,
-# or ignored). WINDOWS_STDERR is what a Windows run writes instead of
-# STDERR: its runtime loses the reason of a failed write. POSIX_ONLY marks a
-# case that a Windows run cannot reproduce. CAUGHT marks a row that expects
-# one thing wrong on purpose, which the runner must report.
+# STDOUT_TO: standard output on /dev/full, closed, or on a pipe whose reader
+# ends without reading. WINDOWS_STDERR: a Windows runtime loses the reason
+# of a failed write. POSIX_ONLY: a Windows run cannot reproduce the case.
+# CAUGHT: the row expects one thing wrong, which the runner must report.
 
 set(help
     "FiZo  < options >  [first number] [second number]\n"
