@@ -13,12 +13,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# The tests run the programs under wine's loader for this architecture
-# (FIZO_WINE chooses another), where this machine runs its code at all: in
-# a private prefix in the build tree, so that they neither use nor change
-# the user's ~/.wine; with no debug output of wine's own; and in a UTF-8
-# locale, in which wine decodes the arguments. fizo_not_run says why they
-# do not run them.
+# The tests run the programs under wine (FIZO_WINE) where this machine runs
+# their code: in a prefix of the build tree, not the user's ~/.wine, with no
+# debug output of wine's own, and in a UTF-8 locale, in which wine decodes
+# the arguments. fizo_not_run says why they do not.
 find_program(FIZO_WINE ${fizo_wine_loader} PATHS /usr/lib/wine NO_DEFAULT_PATH)
 set(fizo_wine_environment WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEDEBUG=-all LC_ALL=C.UTF-8)
 if(NOT fizo_machine_runs_it)
