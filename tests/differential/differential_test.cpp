@@ -3,11 +3,12 @@
 // output, standard error and exit status with what the documented rules
 // give. It finds orderings that no hand-written case thought of.
 #include "argument_vector.hpp"
+#include "capture.hpp"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fcntl.h>
+#include <cstring>
 #include <spawn.h>
 #include <string>
 #include <sys/types.h>
@@ -18,17 +19,6 @@
 
 namespace {
 
-struct outcome {
-    std::string out;
-    std::string err;
-    int status = 0;
-
-    bool operator==(const outcome& other) const
-    {
-        return out == other.out && err == other.err && status == other.status;
-    }
-};
-
 const std::string help_text = "FiZo  < options >  [first number] [second number]\n"
                               "Will not eat what you feed it.\n"
                               "Options:\n"
@@ -38,7 +28,7 @@ const std::string help_text = "FiZo  < options >  [first number] [second number]
 // The documented command line: options before the first food, read by their
 // first two bytes, -h before -v; anything else starting with '-' is ignored;
 // the first other argument, and all after it, are foods.
-outcome documented(const std::vector<std::string>& arguments)
+captured_run documented(const std::vector<std::string>& arguments)
 {
     std::size_t first_food = 0;
     while (first_food < arguments.size() && arguments[first_food].rfind('-', 0) == 0) {
@@ -54,51 +44,31 @@ outcome documented(const std::vector<std::string>& arguments)
     if (first_food == arguments.size()) {
         return {"", "Invalid arguments. Use `feed_fizo -h' for help.\n", 1};
     }
-    outcome expected;
+    captured_run expected;
     for (std::size_t i = first_food; i < arguments.size(); ++i) {
         expected.out += "fizo refuses to eat " + arguments[i] + "!\n";
     }
     return expected;
 }
 
-std::string read_file(const std::string& path)
+// feed_fizo as a process, whose output lands where capture() puts it.
+captured_run run_feed_fizo(const std::vector<std::string>& arguments)
 {
-    std::string bytes;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        return "<cannot read " + path + ">";
-    }
-    for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) {
-        bytes.push_back(static_cast<char>(c));
-    }
-    std::fclose(file);
-    return bytes;
-}
-
-outcome run_feed_fizo(const std::vector<std::string>& arguments)
-{
-    const std::string program = FEED_FIZO_PATH;
-    std::vector<std::string> strings = {program};
+    std::vector<std::string> strings = {FEED_FIZO_PATH};
     strings.insert(strings.end(), arguments.begin(), arguments.end());
     argument_vector argv(std::move(strings));
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "differential.stdout",
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, "differential.stderr",
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    pid_t child = 0;
-    const int spawn_error =
-        posix_spawn(&child, program.c_str(), &actions, nullptr, argv.argv(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawn_error != 0) {
-        return {"", "<cannot start " + program + ">", -1};
-    }
-    int wait_status = 0;
-    waitpid(child, &wait_status, 0);
-    const int status = WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : -1;
-    return {read_file("differential.stdout"), read_file("differential.stderr"), status};
+    return capture([&argv] {
+        pid_t child = 0;
+        const int error =
+            posix_spawn(&child, FEED_FIZO_PATH, nullptr, nullptr, argv.argv(), environ);
+        if (error != 0) {
+            std::fprintf(stderr, "cannot start " FEED_FIZO_PATH ": %s\n", std::strerror(error));
+            return -1;
+        }
+        int wait_status = 0;
+        waitpid(child, &wait_status, 0);
+        return WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : -1;
+    });
 }
 
 std::string shown(const std::vector<std::string>& arguments)
@@ -132,9 +102,10 @@ TEST(Differential, EveryVectorOfUpToThreeAwkwardArguments)
 
     int failures = 0;
     for (const auto& arguments : vectors) {
-        const outcome expected = documented(arguments);
-        const outcome actual = run_feed_fizo(arguments);
-        if (!(actual == expected)) {
+        const captured_run expected = documented(arguments);
+        const captured_run actual = run_feed_fizo(arguments);
+        if (actual.out != expected.out || actual.err != expected.err ||
+            actual.status != expected.status) {
             ADD_FAILURE() << shown(arguments) << "\n  stdout: [" << actual.out << "] expected ["
                           << expected.out << "]\n  stderr: [" << actual.err << "] expected ["
                           << expected.err << "]\n  status: " << actual.status << " expected "
