@@ -47,53 +47,44 @@ std::FILE* temporary_file()
 }
 #endif
 
-// One standard descriptor pointed at a binary temporary file until finish().
-class redirected_descriptor {
-public:
-    redirected_descriptor(int descriptor, std::FILE* stream)
-        : held_descriptor(descriptor), held_stream(stream), temporary(temporary_file()),
-          original(dup(descriptor))
-    {
-        if (temporary == nullptr || original < 0) {
-            std::abort();
-        }
-        std::fflush(held_stream);
-        dup2(fileno(temporary), held_descriptor);
-    }
-    redirected_descriptor(const redirected_descriptor&) = delete;
-    redirected_descriptor& operator=(const redirected_descriptor&) = delete;
-    redirected_descriptor(redirected_descriptor&&) = delete;
-    redirected_descriptor& operator=(redirected_descriptor&&) = delete;
-    ~redirected_descriptor()
-    {
-        close(original);
-        std::fclose(temporary);
-    }
-
-    std::string finish()
-    {
-        std::fflush(held_stream);
-        dup2(original, held_descriptor);
-        std::clearerr(held_stream);
-        if (std::fseek(temporary, 0, SEEK_SET) != 0) {
-            std::abort();
-        }
-        std::string bytes;
-        char chunk[4096];
-        std::size_t count = sizeof chunk;
-        while (count == sizeof chunk) {
-            count = std::fread(chunk, 1, sizeof chunk, temporary);
-            bytes.append(chunk, count);
-        }
-        return bytes;
-    }
-
-private:
-    int held_descriptor;
-    std::FILE* held_stream;
+// A standard descriptor's temporary file, and a copy of the descriptor as it
+// was before.
+struct redirection {
     std::FILE* temporary;
     int original;
 };
+
+redirection redirect(int descriptor, std::FILE* stream)
+{
+    const redirection held{temporary_file(), dup(descriptor)};
+    if (held.temporary == nullptr || held.original < 0) {
+        std::abort();
+    }
+    std::fflush(stream);
+    dup2(fileno(held.temporary), descriptor);
+    return held;
+}
+
+// Points the descriptor back and returns what was written to it.
+std::string restore(int descriptor, std::FILE* stream, const redirection& held)
+{
+    std::fflush(stream);
+    dup2(held.original, descriptor);
+    close(held.original);
+    std::clearerr(stream);
+    if (std::fseek(held.temporary, 0, SEEK_SET) != 0) {
+        std::abort();
+    }
+    std::string bytes;
+    char chunk[4096];
+    std::size_t count = sizeof chunk;
+    while (count == sizeof chunk) {
+        count = std::fread(chunk, 1, sizeof chunk, held.temporary);
+        bytes.append(chunk, count);
+    }
+    std::fclose(held.temporary);
+    return bytes;
+}
 
 } // namespace
 
@@ -107,12 +98,12 @@ captured_run capture(const std::function<int()>& action)
     __sanitizer_set_report_fd(
         reinterpret_cast<void*>(static_cast<std::intptr_t>(report_descriptor)));
 #endif
-    redirected_descriptor out(1, stdout);
-    redirected_descriptor err(2, stderr);
+    const redirection out = redirect(1, stdout);
+    const redirection err = redirect(2, stderr);
     captured_run run;
     run.status = action();
-    run.out = out.finish();
-    run.err = err.finish();
+    run.out = restore(1, stdout, out);
+    run.err = restore(2, stderr, err);
     return run;
 }
 
