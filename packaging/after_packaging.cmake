@@ -30,10 +30,9 @@ foreach(package IN LISTS CPACK_PACKAGE_FILES)
     endif()
 endforeach()
 
-# SHA256SUMS, in sha256sum's format, lists what this cpack run made, be it
-# every kind of package or one (cpack -G DEB): the run's first kind starts
-# it afresh and its later kinds add to it. cpack reads its settings anew for
-# each kind, so the run's own environment is what remembers that it began.
+# SHA256SUMS lists what this cpack run made, every kind or one: the run's
+# first kind starts it afresh. cpack reads its settings anew for each kind,
+# so the run's own environment is what remembers that it began.
 set(sums_file ${CPACK_PACKAGE_DIRECTORY}/SHA256SUMS)
 set(sums "")
 if(DEFINED ENV{FIZO_CPACK_RUN_WROTE_SUMS} AND EXISTS ${sums_file})
