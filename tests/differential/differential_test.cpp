@@ -71,15 +71,6 @@ captured_run run_feed_fizo(const std::vector<std::string>& arguments)
     });
 }
 
-std::string shown(const std::vector<std::string>& arguments)
-{
-    std::string text = "feed_fizo";
-    for (const std::string& argument : arguments) {
-        text += " [" + argument + "]";
-    }
-    return text;
-}
-
 TEST(Differential, EveryVectorOfUpToThreeAwkwardArguments)
 {
     const std::vector<std::string> alphabet = {"",    "-",   "-h",    "-v",  "-x",  "--",  "--help",
@@ -106,10 +97,10 @@ TEST(Differential, EveryVectorOfUpToThreeAwkwardArguments)
         const captured_run actual = run_feed_fizo(arguments);
         if (actual.out != expected.out || actual.err != expected.err ||
             actual.status != expected.status) {
-            ADD_FAILURE() << shown(arguments) << "\n  stdout: [" << actual.out << "] expected ["
-                          << expected.out << "]\n  stderr: [" << actual.err << "] expected ["
-                          << expected.err << "]\n  status: " << actual.status << " expected "
-                          << expected.status;
+            ADD_FAILURE() << "feed_fizo " << testing::PrintToString(arguments) << "\n  stdout: ["
+                          << actual.out << "] expected [" << expected.out << "]\n  stderr: ["
+                          << actual.err << "] expected [" << expected.err
+                          << "]\n  status: " << actual.status << " expected " << expected.status;
             if (++failures == 10) {
                 FAIL() << "stopping after 10 differences";
             }

@@ -12,13 +12,12 @@
 # of a failed write. POSIX_ONLY: a Windows run cannot reproduce the case.
 # CAUGHT: the row expects one thing wrong, which the runner must report.
 
-set(help
+string(CONCAT help
     "FiZo  < options >  [first number] [second number]\n"
     "Will not eat what you feed it.\n"
     "Options:\n"
     "  -h    : print help\n"
     "  -v    : returns version number\n")
-string(CONCAT help ${help})
 set(version "FiZo Version: 00.01.00\n")
 set(no_food "Invalid arguments. Use `feed_fizo -h' for help.\n")
 set(disk_full "write error: No space left on device\n")
