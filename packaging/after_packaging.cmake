@@ -24,12 +24,6 @@ function(fizo_fix_deb_member_modes deb)
     endwhile()
 endfunction()
 
-foreach(package IN LISTS CPACK_PACKAGE_FILES)
-    if(package MATCHES "\\.deb$")
-        fizo_fix_deb_member_modes(${package})
-    endif()
-endforeach()
-
 # SHA256SUMS lists what this cpack run made, every kind or one: the run's
 # first kind starts it afresh. cpack reads its settings anew for each kind,
 # so the run's own environment is what remembers that it began.
@@ -40,6 +34,9 @@ if(DEFINED ENV{FIZO_CPACK_RUN_WROTE_SUMS} AND EXISTS ${sums_file})
 endif()
 set(ENV{FIZO_CPACK_RUN_WROTE_SUMS} 1)
 foreach(package IN LISTS CPACK_PACKAGE_FILES)
+    if(package MATCHES "\\.deb$")
+        fizo_fix_deb_member_modes(${package})
+    endif()
     get_filename_component(name ${package} NAME)
     file(SHA256 ${package} sum)
     list(APPEND sums "${sum}  ${name}")
