@@ -10,8 +10,7 @@ function(fizo_fix_deb_member_modes deb)
     set(header_at 8) # after "!<arch>\n"
     while(header_at LESS deb_size)
         file(READ ${deb} header OFFSET ${header_at} LIMIT 60)
-        string(SUBSTRING "${header}" 48 10 member_size)
-        string(STRIP "${member_size}" member_size)
+        string(SUBSTRING "${header}" 48 10 member_size) # blank-padded, as math takes it
         math(EXPR mode_at "${header_at} + 40")
         execute_process(COMMAND printf "100644  "
                         COMMAND dd of=${deb} bs=1 seek=${mode_at} conv=notrunc status=none

@@ -18,11 +18,9 @@
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
 #define FIZO_SANITIZED 1
-#endif
-#endif
-#ifdef FIZO_SANITIZED
 #include <cstdint>
 #include <sanitizer/common_interface_defs.h>
+#endif
 #endif
 
 namespace {
