@@ -1,7 +1,6 @@
 // Prints the console's output code page, so that a test sees whether a
-// program run before it left the console changed.
-// Windows code includes <windows.h>, not the headers below it that declare
-// each name.
+// program run before it changed it. Windows code includes <windows.h>, not
+// the headers below it that declare each name.
 // NOLINTBEGIN(misc-include-cleaner)
 #include <cstdio>
 #include <windows.h>
