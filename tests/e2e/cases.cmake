@@ -3,13 +3,14 @@
 # it must give. Texts have "\n" line ends; a Windows run expects "\r\n".
 #
 #   fizo_case(<name> <program> [ARGS <arg>...] [STDOUT <bytes>] [STDERR <bytes>]
-#             [WINDOWS_STDERR <bytes>] [STATUS <n>]
+#             [WINDOWS_STDERR <bytes>] [STATUS <n>] [WINDOWS_STATUS <n>]
 #             [STDOUT_TO full|closed|closed_pipe|closed_pipe_sigpipe_ignored]
 #             [POSIX_ONLY] [CAUGHT stdout|stderr|status])
 #
 # STDOUT_TO: standard output on /dev/full, closed, or on a pipe whose reader
 # ends without reading. WINDOWS_STDERR: a Windows runtime loses the reason
-# of a failed write. POSIX_ONLY: a Windows run cannot reproduce the case.
+# of a failed write. WINDOWS_STATUS: Windows has no SIGPIPE. POSIX_ONLY: a
+# Windows run cannot reproduce the case.
 # CAUGHT: the row expects one thing wrong, which the runner must report.
 
 string(CONCAT help
@@ -96,12 +97,12 @@ fizo_case(no_food_to_full_device feed_fizo STDOUT_TO full STDERR "${no_food}" ST
 fizo_case(food_to_closed_output feed_fizo ARGS apple STDOUT_TO closed
           STDERR "feed_fizo: write error: Bad file descriptor\n" STATUS 1 POSIX_ONLY)
 # A pipe's reader gone: SIGPIPE ends the program, as it ends every filter;
-# with SIGPIPE ignored the lost write is reported.
+# with SIGPIPE ignored, and on Windows, the lost write is reported.
 fizo_case(many_foods_to_closed_pipe feed_fizo ARGS ${many_foods} STDOUT_TO closed_pipe
-          STATUS 141 POSIX_ONLY)
+          STATUS 141 WINDOWS_STDERR "feed_fizo: write error\n" WINDOWS_STATUS 1)
 fizo_case(many_foods_to_closed_pipe_sigpipe_ignored feed_fizo ARGS ${many_foods}
           STDOUT_TO closed_pipe_sigpipe_ignored
-          STDERR "feed_fizo: write error: Broken pipe\n" STATUS 1 POSIX_ONLY)
+          STDERR "feed_fizo: write error: Broken pipe\n" WINDOWS_STDERR "feed_fizo: write error\n" STATUS 1)
 fizo_case(version_to_closed_output feed_fizo ARGS -v STDOUT_TO closed
           STDERR "feed_fizo: write error: Bad file descriptor\n" STATUS 1 POSIX_ONLY)
 
