@@ -15,9 +15,12 @@ if(CPACK_GENERATOR STREQUAL "DEB")
 elseif(CPACK_GENERATOR STREQUAL "RPM")
     set(CPACK_COMPONENTS_ALL program program_rpm development development_rpm)
 else()
-    # One archive with everything.
+    # One archive with everything, in one folder named after it, as release
+    # archives unpack: a component archive leaves that folder out unless
+    # told.
     set(CPACK_COMPONENTS_ALL program development archive)
     set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
+    set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
 endif()
 
 # cpack's archives and rpmbuild date what they pack with SOURCE_DATE_EPOCH,
