@@ -1,7 +1,7 @@
 # Shared part of the MinGW-w64 toolchain files; the including file sets
-# fizo_mingw_triple, fizo_wine_loader, fizo_wine_arch and fizo_machine_runs_it. The -posix
-# compilers are named because the default -win32 thread model cannot build
-# GoogleTest.
+# fizo_mingw_triple, fizo_wine_loader, fizo_wine_arch and
+# fizo_machine_runs_it. The -posix compilers are named because the default
+# -win32 thread model cannot build GoogleTest.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_C_COMPILER ${fizo_mingw_triple}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${fizo_mingw_triple}-g++-posix)
