@@ -1,5 +1,4 @@
-# 64-bit Windows: the same sources as the 32-bit build, with its tests run
-# under wine64.
+# 64-bit Windows: the same sources as the 32-bit build, with its tests run under wine64.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(fizo_mingw_triple x86_64-w64-mingw32)
 set(fizo_wine_loader wine64)

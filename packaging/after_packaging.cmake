@@ -1,10 +1,9 @@
-# Run by cpack after each kind of package it makes (CPACK_POST_BUILD_SCRIPTS),
-# with CPACK_PACKAGE_FILES naming what it made.
+# Run by cpack after each kind of package it makes (CPACK_POST_BUILD_SCRIPTS), with
+# CPACK_PACKAGE_FILES naming what it made.
 
-# A DEB is an ar archive of three members, whose modes cpack takes from
-# files it wrote itself, and so from the umask. Each becomes 100644, as
-# dpkg-deb writes them, in place: the mode is eight characters at byte 40 of
-# the member's 60-byte header, and the size ten at byte 48.
+# A DEB is an ar archive of three members, whose modes cpack takes from files it wrote itself, and
+# so from the umask. Each becomes 100644, as dpkg-deb writes them, in place: the mode is eight
+# characters at byte 40 of the member's 60-byte header, and the size ten at byte 48.
 function(fizo_fix_deb_member_modes deb)
     file(SIZE ${deb} deb_size)
     set(header_at 8) # after "!<arch>\n"
@@ -12,9 +11,9 @@ function(fizo_fix_deb_member_modes deb)
         file(READ ${deb} header OFFSET ${header_at} LIMIT 60)
         string(SUBSTRING "${header}" 48 10 member_size) # blank-padded, as math takes it
         math(EXPR mode_at "${header_at} + 40")
-        execute_process(COMMAND printf "100644  "
-                        COMMAND dd of=${deb} bs=1 seek=${mode_at} conv=notrunc status=none
-                        RESULT_VARIABLE status)
+        execute_process(
+            COMMAND printf "100644  " COMMAND dd of=${deb} bs=1 seek=${mode_at} conv=notrunc
+                                              status=none RESULT_VARIABLE status)
         if(NOT status EQUAL 0)
             message(FATAL_ERROR "cannot set the member modes of ${deb}")
         endif()
@@ -23,9 +22,9 @@ function(fizo_fix_deb_member_modes deb)
     endwhile()
 endfunction()
 
-# SHA256SUMS lists what this cpack run made, every kind or one: the run's
-# first kind starts it afresh. cpack reads its settings anew for each kind,
-# so the run's own environment is what remembers that it began.
+# SHA256SUMS lists what this cpack run made, every kind or one: the run's first kind starts it
+# afresh. cpack reads its settings anew for each kind, so the run's own environment is what
+# remembers that it began.
 set(sums_file ${CPACK_PACKAGE_DIRECTORY}/SHA256SUMS)
 set(sums "")
 if(DEFINED ENV{FIZO_CPACK_RUN_WROTE_SUMS} AND EXISTS ${sums_file})

@@ -13,12 +13,14 @@
 # Windows run cannot reproduce the case.
 # CAUGHT: the row expects one thing wrong, which the runner must report.
 
-string(CONCAT help
-    "FiZo  < options >  [first number] [second number]\n"
-    "Will not eat what you feed it.\n"
-    "Options:\n"
-    "  -h    : print help\n"
-    "  -v    : returns version number\n")
+set(help
+    [=[
+FiZo  < options >  [first number] [second number]
+Will not eat what you feed it.
+Options:
+  -h    : print help
+  -v    : returns version number
+]=])
 set(version "FiZo Version: 00.01.00\n")
 set(no_food "Invalid arguments. Use `feed_fizo -h' for help.\n")
 set(disk_full "write error: No space left on device\n")
@@ -46,35 +48,27 @@ fizo_case(double_dash_version feed_fizo ARGS --version STDERR "${no_food}" STATU
 # Foods
 fizo_case(one_food feed_fizo ARGS apple STDOUT "fizo refuses to eat apple!\n")
 fizo_case(foods_in_order feed_fizo ARGS apple "ice cream" 50%
-          STDOUT "fizo refuses to eat apple!\n"
-                 "fizo refuses to eat ice cream!\n"
+          STDOUT "fizo refuses to eat apple!\n" "fizo refuses to eat ice cream!\n"
                  "fizo refuses to eat 50%!\n")
 fizo_case(options_after_first_food_are_foods feed_fizo ARGS apple -h -v
-          STDOUT "fizo refuses to eat apple!\n"
-                 "fizo refuses to eat -h!\n"
+          STDOUT "fizo refuses to eat apple!\n" "fizo refuses to eat -h!\n"
                  "fizo refuses to eat -v!\n")
 fizo_case(empty_food feed_fizo ARGS "" STDOUT "fizo refuses to eat !\n")
-fizo_case(empty_food_ends_options feed_fizo ARGS -x "" -h
-          STDOUT "fizo refuses to eat !\n"
-                 "fizo refuses to eat -h!\n")
+fizo_case(empty_food_ends_options feed_fizo ARGS -x "" -h STDOUT "fizo refuses to eat !\n"
+                                                                 "fizo refuses to eat -h!\n")
 fizo_case(format_directives_are_printed_as_given feed_fizo ARGS "%s%n" "%d%%"
-          STDOUT "fizo refuses to eat %s%n!\n"
-                 "fizo refuses to eat %d%%!\n")
+          STDOUT "fizo refuses to eat %s%n!\n" "fizo refuses to eat %d%%!\n")
 fizo_case(anything_only_when_given feed_fizo ARGS anything STDOUT "fizo refuses to eat anything!\n")
 fizo_case(wildcards_are_not_expanded feed_fizo ARGS "*" "?.txt"
-          STDOUT "fizo refuses to eat *!\n"
-                 "fizo refuses to eat ?.txt!\n")
-fizo_case(same_food_twice feed_fizo ARGS pear pear
-          STDOUT "fizo refuses to eat pear!\n"
-                 "fizo refuses to eat pear!\n")
+          STDOUT "fizo refuses to eat *!\n" "fizo refuses to eat ?.txt!\n")
+fizo_case(same_food_twice feed_fizo ARGS pear pear STDOUT "fizo refuses to eat pear!\n"
+                                                          "fizo refuses to eat pear!\n")
 fizo_case(blanks_and_quotes_kept feed_fizo ARGS "  two  blanks " "say \"no\""
-          STDOUT "fizo refuses to eat   two  blanks !\n"
-                 "fizo refuses to eat say \"no\"!\n")
+          STDOUT "fizo refuses to eat   two  blanks !\n" "fizo refuses to eat say \"no\"!\n")
 fizo_case(bytes_kept_unchanged feed_fizo ARGS "Crème BRÛLÉE"
           STDOUT "fizo refuses to eat Crème BRÛLÉE!\n")
 fizo_case(foods_in_any_script feed_fizo ARGS 寿司 Ωμέγα 🍕
-          STDOUT "fizo refuses to eat 寿司!\n"
-                 "fizo refuses to eat Ωμέγα!\n"
+          STDOUT "fizo refuses to eat 寿司!\n" "fizo refuses to eat Ωμέγα!\n"
                  "fizo refuses to eat 🍕!\n")
 
 # Enough foods to fill the output buffer, and a pipe, many times over.
@@ -87,22 +81,22 @@ endforeach()
 fizo_case(many_foods feed_fizo ARGS ${many_foods} STDOUT "${many_lines}")
 
 # A lost write is a failure, never a success.
-fizo_case(food_to_full_device feed_fizo ARGS apple STDOUT_TO full
-          STDERR "feed_fizo: ${disk_full}" WINDOWS_STDERR "feed_fizo: write error\n" STATUS 1)
+fizo_case(food_to_full_device feed_fizo ARGS apple STDOUT_TO full STDERR "feed_fizo: ${disk_full}"
+          WINDOWS_STDERR "feed_fizo: write error\n" STATUS 1)
 fizo_case(many_foods_to_full_device feed_fizo ARGS ${many_foods} STDOUT_TO full
           STDERR "feed_fizo: ${disk_full}" WINDOWS_STDERR "feed_fizo: write error\n" STATUS 1)
-fizo_case(help_to_full_device feed_fizo ARGS -h STDOUT_TO full
-          STDERR "feed_fizo: ${disk_full}" WINDOWS_STDERR "feed_fizo: write error\n" STATUS 1)
+fizo_case(help_to_full_device feed_fizo ARGS -h STDOUT_TO full STDERR "feed_fizo: ${disk_full}"
+          WINDOWS_STDERR "feed_fizo: write error\n" STATUS 1)
 fizo_case(no_food_to_full_device feed_fizo STDOUT_TO full STDERR "${no_food}" STATUS 1)
 fizo_case(food_to_closed_output feed_fizo ARGS apple STDOUT_TO closed
           STDERR "feed_fizo: write error: Bad file descriptor\n" STATUS 1 POSIX_ONLY)
-# A pipe's reader gone: SIGPIPE ends the program, as it ends every filter;
-# with SIGPIPE ignored, and on Windows, the lost write is reported.
-fizo_case(many_foods_to_closed_pipe feed_fizo ARGS ${many_foods} STDOUT_TO closed_pipe
-          STATUS 141 WINDOWS_STDERR "feed_fizo: write error\n" WINDOWS_STATUS 1)
+# A pipe's reader gone: SIGPIPE ends the program, as it ends every filter; with SIGPIPE ignored, and
+# on Windows, the lost write is reported.
+fizo_case(many_foods_to_closed_pipe feed_fizo ARGS ${many_foods} STDOUT_TO closed_pipe STATUS 141
+          WINDOWS_STDERR "feed_fizo: write error\n" WINDOWS_STATUS 1)
 fizo_case(many_foods_to_closed_pipe_sigpipe_ignored feed_fizo ARGS ${many_foods}
-          STDOUT_TO closed_pipe_sigpipe_ignored
-          STDERR "feed_fizo: write error: Broken pipe\n" WINDOWS_STDERR "feed_fizo: write error\n" STATUS 1)
+          STDOUT_TO closed_pipe_sigpipe_ignored STDERR "feed_fizo: write error: Broken pipe\n"
+          WINDOWS_STDERR "feed_fizo: write error\n" STATUS 1)
 fizo_case(version_to_closed_output feed_fizo ARGS -v STDOUT_TO closed
           STDERR "feed_fizo: write error: Bad file descriptor\n" STATUS 1 POSIX_ONLY)
 
@@ -117,7 +111,8 @@ fizo_case(example_version_to_full_device example_show_version STDOUT_TO full
           STDERR "example_show_version: ${disk_full}" STATUS 1)
 
 # The runner itself: each row expects one stream wrong, which it must catch.
-fizo_case(runner_catches_stdout feed_fizo ARGS apple STDOUT "fizo refuses to eat pear!\n" CAUGHT stdout)
+fizo_case(runner_catches_stdout feed_fizo ARGS apple STDOUT "fizo refuses to eat pear!\n"
+          CAUGHT stdout)
 fizo_case(runner_catches_stderr feed_fizo ARGS apple STDOUT "fizo refuses to eat apple!\n"
           STDERR "${no_food}" CAUGHT stderr)
 fizo_case(runner_catches_status feed_fizo STDERR "${no_food}" CAUGHT status)
