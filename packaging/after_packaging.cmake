@@ -11,9 +11,8 @@ function(fizo_fix_deb_member_modes deb)
         file(READ ${deb} header OFFSET ${header_at} LIMIT 60)
         string(SUBSTRING "${header}" 48 10 member_size) # blank-padded, as math takes it
         math(EXPR mode_at "${header_at} + 40")
-        execute_process(
-            COMMAND printf "100644  " COMMAND dd of=${deb} bs=1 seek=${mode_at} conv=notrunc
-                                              status=none RESULT_VARIABLE status)
+        set(write_at_mode dd of=${deb} bs=1 seek=${mode_at} conv=notrunc status=none)
+        execute_process(COMMAND printf "100644  " COMMAND ${write_at_mode} RESULT_VARIABLE status)
         if(NOT status EQUAL 0)
             message(FATAL_ERROR "cannot set the member modes of ${deb}")
         endif()
