@@ -1,21 +1,21 @@
 # Read by cpack for every kind of package it makes: the components that kind holds, and the date of
 # all it packs.
 if(CPACK_GENERATOR STREQUAL "DEB")
-    # Without it, cpack would quietly make a feed-fizo that depends on no C library.
+    # Without it, cpack would quietly make a dynamic feed_fizo's package depend on no C library.
     find_program(FIZO_DPKG_SHLIBDEPS dpkg-shlibdeps)
-    if(NOT FIZO_DPKG_SHLIBDEPS)
+    if(CPACK_DEBIAN_PACKAGE_SHLIBDEPS AND NOT FIZO_DPKG_SHLIBDEPS)
         message(FATAL_ERROR "The DEBs need dpkg-shlibdeps, which finds feed_fizo's "
                             "C library dependency: apt-get install dpkg-dev")
     endif()
-    set(CPACK_COMPONENTS_ALL program program_deb development development_deb)
+    set(CPACK_COMPONENTS_ALL program program_deb development_deb)
     # Each package's synopsis is the first line of its own description, not the project's summary.
     unset(CPACK_PACKAGE_DESCRIPTION_SUMMARY)
 elseif(CPACK_GENERATOR STREQUAL "RPM")
-    set(CPACK_COMPONENTS_ALL program program_rpm development development_rpm)
+    set(CPACK_COMPONENTS_ALL program program_rpm development_rpm)
 else()
     # One archive with everything, in one folder named after it, as release archives unpack: a
     # component archive leaves that folder out unless told.
-    set(CPACK_COMPONENTS_ALL program development archive)
+    set(CPACK_COMPONENTS_ALL program development_archive archive)
     set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
     set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
 endif()
