@@ -12,17 +12,8 @@
 # of a failed write. WINDOWS_STATUS: Windows has no SIGPIPE. POSIX_ONLY: a
 # Windows run cannot reproduce the case.
 # CAUGHT: the row expects one thing wrong, which the runner must report.
+# ${help}, ${version} and ${no_food} come from tests/expected_output.cmake.
 
-set(help
-    [=[
-FiZo  < options >  [first number] [second number]
-Will not eat what you feed it.
-Options:
-  -h    : print help
-  -v    : returns version number
-]=])
-set(version "FiZo Version: 00.01.00\n")
-set(no_food "Invalid arguments. Use `feed_fizo -h' for help.\n")
 set(disk_full "write error: No space left on device\n")
 
 # Options
@@ -35,6 +26,7 @@ fizo_case(only_second_byte_counts_hv feed_fizo ARGS -hv STDOUT "${help}")
 fizo_case(only_second_byte_counts_vh feed_fizo ARGS -vh STDOUT "${version}")
 fizo_case(long_help_word feed_fizo ARGS -help STDOUT "${help}")
 fizo_case(unknown_option_then_version feed_fizo ARGS -x -v STDOUT "${version}")
+fizo_case(double_dash_ends_no_options feed_fizo ARGS -x -- -v STDOUT "${version}")
 fizo_case(unknown_options_then_food feed_fizo ARGS -x - -- apple
           STDOUT "fizo refuses to eat apple!\n")
 

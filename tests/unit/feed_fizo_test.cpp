@@ -2,6 +2,7 @@
 // process can be started with.
 #include "argument_vector.hpp"
 #include "capture.hpp"
+#include "expected_output.hpp"
 #include "feed_fizo.hpp"
 
 #include <gtest/gtest.h>
@@ -11,8 +12,6 @@
 #include <vector>
 
 namespace {
-
-const std::string no_food = "Invalid arguments. Use `feed_fizo -h' for help.\n";
 
 captured_run run_feed_fizo(std::vector<std::string> arguments)
 {
@@ -24,7 +23,7 @@ TEST(FeedFizoMain, EmptyArgumentVectorIsMissingFood)
 {
     const captured_run run = run_feed_fizo({});
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, no_food);
+    EXPECT_EQ(run.err, expected_output::no_food);
     EXPECT_EQ(run.status, 1);
 }
 
@@ -32,7 +31,7 @@ TEST(FeedFizoMain, NameAloneIsMissingFood)
 {
     const captured_run run = run_feed_fizo({"feed_fizo"});
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, no_food);
+    EXPECT_EQ(run.err, expected_output::no_food);
     EXPECT_EQ(run.status, 1);
 }
 

@@ -1,4 +1,5 @@
 #include "capture.hpp"
+#include "expected_output.hpp"
 #include "fizo.hpp"
 
 #include <gtest/gtest.h>
@@ -11,16 +12,10 @@
 
 namespace {
 
-const std::string help_text = "FiZo  < options >  [first number] [second number]\n"
-                              "Will not eat what you feed it.\n"
-                              "Options:\n"
-                              "  -h    : print help\n"
-                              "  -v    : returns version number\n";
-
 TEST(Printers, HelpTextIsExactlyTheFiveLines)
 {
     const captured_run run = capture_void(fizo::print_help_menu);
-    EXPECT_EQ(run.out, help_text);
+    EXPECT_EQ(run.out, expected_output::help);
     EXPECT_EQ(run.out.size(), 144U);
     EXPECT_EQ(run.err, "");
 }
@@ -31,7 +26,7 @@ TEST(Printers, HelpTextTwiceHasNothingBetween)
         fizo::print_help_menu();
         fizo::print_help_menu();
     });
-    EXPECT_EQ(run.out, help_text + help_text);
+    EXPECT_EQ(run.out, expected_output::help + expected_output::help);
 }
 
 TEST(Printers, VersionLineCarriesTheVersionText)
@@ -39,7 +34,7 @@ TEST(Printers, VersionLineCarriesTheVersionText)
     EXPECT_STREQ(fizo::VERSION, "00.01.00");
     EXPECT_EQ(sizeof fizo::VERSION, 9U);
     const captured_run run = capture_void(fizo::print_version);
-    EXPECT_EQ(run.out, "FiZo Version: 00.01.00\n");
+    EXPECT_EQ(run.out, expected_output::version);
     EXPECT_EQ(run.out.size(), 23U);
     EXPECT_EQ(run.err, "");
 }
