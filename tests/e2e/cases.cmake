@@ -12,30 +12,30 @@
 # of a failed write. WINDOWS_STATUS: Windows has no SIGPIPE. POSIX_ONLY: a
 # Windows run cannot reproduce the case.
 # CAUGHT: the row expects one thing wrong, which the runner must report.
-# ${help}, ${version} and ${no_food} come from tests/expected_output.cmake.
+# The expected_ texts come from tests/expected_output.cmake.
 
 set(disk_full "write error: No space left on device\n")
 
 # Options
-fizo_case(help feed_fizo ARGS -h STDOUT "${help}")
-fizo_case(version feed_fizo ARGS -v STDOUT "${version}")
-fizo_case(help_wins_over_later_version feed_fizo ARGS -h -v STDOUT "${help}")
-fizo_case(version_wins_over_later_help feed_fizo ARGS -v -h STDOUT "${version}")
-fizo_case(help_ignores_later_foods feed_fizo ARGS -h apple STDOUT "${help}")
-fizo_case(only_second_byte_counts_hv feed_fizo ARGS -hv STDOUT "${help}")
-fizo_case(only_second_byte_counts_vh feed_fizo ARGS -vh STDOUT "${version}")
-fizo_case(long_help_word feed_fizo ARGS -help STDOUT "${help}")
-fizo_case(unknown_option_then_version feed_fizo ARGS -x -v STDOUT "${version}")
-fizo_case(double_dash_ends_no_options feed_fizo ARGS -x -- -v STDOUT "${version}")
+fizo_case(help feed_fizo ARGS -h STDOUT "${expected_help}")
+fizo_case(version feed_fizo ARGS -v STDOUT "${expected_version}")
+fizo_case(help_wins_over_later_version feed_fizo ARGS -h -v STDOUT "${expected_help}")
+fizo_case(version_wins_over_later_help feed_fizo ARGS -v -h STDOUT "${expected_version}")
+fizo_case(help_ignores_later_foods feed_fizo ARGS -h apple STDOUT "${expected_help}")
+fizo_case(only_second_byte_counts_hv feed_fizo ARGS -hv STDOUT "${expected_help}")
+fizo_case(only_second_byte_counts_vh feed_fizo ARGS -vh STDOUT "${expected_version}")
+fizo_case(long_help_word feed_fizo ARGS -help STDOUT "${expected_help}")
+fizo_case(unknown_option_then_version feed_fizo ARGS -x -v STDOUT "${expected_version}")
+fizo_case(double_dash_ends_no_options feed_fizo ARGS -x -- -v STDOUT "${expected_version}")
 fizo_case(unknown_options_then_food feed_fizo ARGS -x - -- apple
           STDOUT "fizo refuses to eat apple!\n")
 
 # Missing food
-fizo_case(no_arguments feed_fizo STDERR "${no_food}" STATUS 1)
-fizo_case(unknown_option_alone feed_fizo ARGS -x STDERR "${no_food}" STATUS 1)
-fizo_case(lone_dash feed_fizo ARGS - STDERR "${no_food}" STATUS 1)
-fizo_case(double_dash_help feed_fizo ARGS --help STDERR "${no_food}" STATUS 1)
-fizo_case(double_dash_version feed_fizo ARGS --version STDERR "${no_food}" STATUS 1)
+fizo_case(no_arguments feed_fizo STDERR "${expected_no_food}" STATUS 1)
+fizo_case(unknown_option_alone feed_fizo ARGS -x STDERR "${expected_no_food}" STATUS 1)
+fizo_case(lone_dash feed_fizo ARGS - STDERR "${expected_no_food}" STATUS 1)
+fizo_case(double_dash_help feed_fizo ARGS --help STDERR "${expected_no_food}" STATUS 1)
+fizo_case(double_dash_version feed_fizo ARGS --version STDERR "${expected_no_food}" STATUS 1)
 
 # Foods
 fizo_case(one_food feed_fizo ARGS apple STDOUT "fizo refuses to eat apple!\n")
@@ -79,7 +79,7 @@ fizo_case(many_foods_to_full_device feed_fizo ARGS ${many_foods} STDOUT_TO full
           STDERR "feed_fizo: ${disk_full}" WINDOWS_STDERR "feed_fizo: write error\n" STATUS 1)
 fizo_case(help_to_full_device feed_fizo ARGS -h STDOUT_TO full STDERR "feed_fizo: ${disk_full}"
           WINDOWS_STDERR "feed_fizo: write error\n" STATUS 1)
-fizo_case(no_food_to_full_device feed_fizo STDOUT_TO full STDERR "${no_food}" STATUS 1)
+fizo_case(no_food_to_full_device feed_fizo STDOUT_TO full STDERR "${expected_no_food}" STATUS 1)
 fizo_case(food_to_closed_output feed_fizo ARGS apple STDOUT_TO closed
           STDERR "feed_fizo: write error: Bad file descriptor\n" STATUS 1 POSIX_ONLY)
 # A pipe's reader gone: SIGPIPE ends the program, as it ends every filter; with SIGPIPE ignored, and
@@ -93,10 +93,11 @@ fizo_case(version_to_closed_output feed_fizo ARGS -v STDOUT_TO closed
           STDERR "feed_fizo: write error: Bad file descriptor\n" STATUS 1 POSIX_ONLY)
 
 # Examples: one library call each, arguments ignored.
-fizo_case(example_help example_show_help STDOUT "${help}")
-fizo_case(example_help_ignores_arguments example_show_help ARGS -v apple STDOUT "${help}")
-fizo_case(example_version example_show_version STDOUT "${version}")
-fizo_case(example_version_ignores_arguments example_show_version ARGS -h "" STDOUT "${version}")
+fizo_case(example_help example_show_help STDOUT "${expected_help}")
+fizo_case(example_help_ignores_arguments example_show_help ARGS -v apple STDOUT "${expected_help}")
+fizo_case(example_version example_show_version STDOUT "${expected_version}")
+fizo_case(example_version_ignores_arguments example_show_version ARGS -h ""
+          STDOUT "${expected_version}")
 fizo_case(example_help_to_full_device example_show_help STDOUT_TO full
           STDERR "example_show_help: ${disk_full}" STATUS 1)
 fizo_case(example_version_to_full_device example_show_version STDOUT_TO full
@@ -106,5 +107,5 @@ fizo_case(example_version_to_full_device example_show_version STDOUT_TO full
 fizo_case(runner_catches_stdout feed_fizo ARGS apple STDOUT "fizo refuses to eat pear!\n"
           CAUGHT stdout)
 fizo_case(runner_catches_stderr feed_fizo ARGS apple STDOUT "fizo refuses to eat apple!\n"
-          STDERR "${no_food}" CAUGHT stderr)
-fizo_case(runner_catches_status feed_fizo STDERR "${no_food}" CAUGHT status)
+          STDERR "${expected_no_food}" CAUGHT stderr)
+fizo_case(runner_catches_status feed_fizo STDERR "${expected_no_food}" CAUGHT status)
