@@ -27,14 +27,6 @@ TEST(FeedFizoMain, EmptyArgumentVectorIsMissingFood)
     EXPECT_EQ(run.status, 1);
 }
 
-TEST(FeedFizoMain, NameAloneIsMissingFood)
-{
-    const captured_run run = run_feed_fizo({"feed_fizo"});
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, expected_output::no_food);
-    EXPECT_EQ(run.status, 1);
-}
-
 TEST(FeedFizoMain, EmptyProgramNameIsNeverAFood)
 {
     const captured_run run = run_feed_fizo({"", "pear"});

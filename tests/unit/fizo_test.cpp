@@ -12,14 +12,6 @@
 
 namespace {
 
-TEST(Printers, HelpTextIsExactlyTheFiveLines)
-{
-    const captured_run run = capture_void(fizo::print_help_menu);
-    EXPECT_EQ(run.out, expected_output::help);
-    EXPECT_EQ(run.out.size(), 144U);
-    EXPECT_EQ(run.err, "");
-}
-
 TEST(Printers, HelpTextTwiceHasNothingBetween)
 {
     const captured_run run = capture_void([] {
@@ -29,14 +21,10 @@ TEST(Printers, HelpTextTwiceHasNothingBetween)
     EXPECT_EQ(run.out, expected_output::help + expected_output::help);
 }
 
-TEST(Printers, VersionLineCarriesTheVersionText)
+TEST(Version, ConstantIsTheVersionTextAlone)
 {
     EXPECT_STREQ(fizo::VERSION, "00.01.00");
     EXPECT_EQ(sizeof fizo::VERSION, 9U);
-    const captured_run run = capture_void(fizo::print_version);
-    EXPECT_EQ(run.out, expected_output::version);
-    EXPECT_EQ(run.out.size(), 23U);
-    EXPECT_EQ(run.err, "");
 }
 
 TEST(Add, ReturnsTheSumOfOneDoubleAddition)
@@ -81,6 +69,8 @@ TEST(Dinner, NewDinnerRefusesAnything)
     EXPECT_EQ(run.err, "");
 }
 
+// Foods that no end-to-end row gives: a zero byte, which no argument can hold, a tab, a byte that
+// is not UTF-8, and a food far longer than the output buffer.
 TEST(Dinner, PrintsEveryFoodByteForByte)
 {
     struct row {
@@ -89,12 +79,6 @@ TEST(Dinner, PrintsEveryFoodByteForByte)
     };
     const std::string long_food(10000, 'x');
     const std::vector<row> rows = {
-        {"apple", "fizo refuses to eat apple!\n"},
-        {"", "fizo refuses to eat !\n"},
-        {"50%", "fizo refuses to eat 50%!\n"},
-        {"%s%n%d", "fizo refuses to eat %s%n%d!\n"},
-        {"  ice  cream ", "fizo refuses to eat   ice  cream !\n"},
-        {"MiXeD", "fizo refuses to eat MiXeD!\n"},
         {"tab\there", "fizo refuses to eat tab\there!\n"},
         {"\xc3\xa9\xff", "fizo refuses to eat \xc3\xa9\xff!\n"},
         {std::string("nut\0shell", 9), "fizo refuses to eat nut!\n"}, // stops at the zero byte
