@@ -2,9 +2,9 @@
 # CPACK_PACKAGE_FILES naming what it made.
 
 # cpack takes the modes of a DEB's ar members from the umask, and the CPack of CMake 3.25 writes no
-# Multi-Arch field. So dpkg-deb builds each DEB again from its own files, whose modes a umask of 022
-# keeps and whose dates it keeps, as Debian's tools write one: members of mode 100644, and the field
-# where the package has one.
+# Multi-Arch field. So dpkg-deb builds each DEB again, as Debian's tools build one: from the DEB's
+# own files, unpacked under umask 022 so that they keep their modes and dates, with members of mode
+# 100644, and with the field where the package has one.
 function(fizo_rebuild_deb deb multiarch)
     set(tree ${CPACK_TOPLEVEL_DIRECTORY}/deb_rebuilt)
     file(REMOVE_RECURSE ${tree})
