@@ -29,14 +29,18 @@ option(FIZO_OLDEST_PROCESSOR
 
 # The Linux processors that fizo packages, each by uname -m's name, which CMAKE_SYSTEM_PROCESSOR
 # holds: Debian's and RPM's names for it; qemu's emulator and its model of the oldest processor that
-# the Debian port supports; GCC's protection of indirect branches, where GCC has one for it.
-# Cortex-A9 without NEON is ARMv7 with VFPv3, the closest to armhf's VFPv3-D16 that qemu models.
+# the Debian port supports; GCC's protection of indirect branches, where GCC has one for it. The
+# x86-64 baseline is qemu64 less what it has beyond. armhf's is ARMv7 with VFPv3-D16 and no NEON: a
+# Cortex-A9 without NEON, whose VFP qemu 7.2 cannot cut to 16 registers; qemu 8.1 and later refuse
+# it with 32. Of the models that | parts, the first that qemu starts a program on is taken.
+set(x86_64_baseline qemu64,-sse3,-cx16,-lahf-lm,-abm,-sse4a,-svm)
+set(armv7_vfpv3_d16 cortex-a9,neon=off,vfp-d32=off|cortex-a9,neon=off)
 set(fizo_processors
-    # uname -m Debian  RPM     qemu    oldest processor                              branches
-    "x86_64    amd64   x86_64  x86_64  qemu64,-sse3,-cx16,-lahf-lm,-abm,-sse4a,-svm -fcf-protection"
-    "aarch64   arm64   aarch64 aarch64 cortex-a53              -mbranch-protection=standard"
-    "armv7l    armhf   armv7hl arm     cortex-a9,neon=off      -"
-    "riscv64   riscv64 riscv64 riscv64 sifive-u54              -")
+    # uname -m Debian  RPM     qemu    oldest processor    branch protection
+    "x86_64    amd64   x86_64  x86_64  ${x86_64_baseline}  -fcf-protection"
+    "aarch64   arm64   aarch64 aarch64 cortex-a53          -mbranch-protection=standard"
+    "armv7l    armhf   armv7hl arm     ${armv7_vfpv3_d16}  -"
+    "riscv64   riscv64 riscv64 riscv64 sifive-u54          -")
 set(fizo_packaged OFF)
 foreach(row IN LISTS fizo_processors)
     separate_arguments(row UNIX_COMMAND "${row}")
@@ -68,8 +72,26 @@ if(FIZO_OLDEST_PROCESSOR)
                             "(apt-get install qemu-user-static)")
     endif()
     # A toolchain file's fizo_qemu_options say where the target's loader and libraries lie.
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${FIZO_QEMU} -cpu ${fizo_oldest_processor}
-                                      ${fizo_qemu_options})
+    set(probe ${CMAKE_BINARY_DIR}/CMakeFiles/fizo_oldest_processor)
+    file(WRITE ${probe}.c "int main(void) { return 0; }\n")
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -x c ${probe}.c -o ${probe}
+                    RESULT_VARIABLE compiled)
+    string(REPLACE "|" ";" models "${fizo_oldest_processor}")
+    set(fizo_model "")
+    foreach(model IN LISTS models)
+        execute_process(COMMAND ${FIZO_QEMU} -cpu ${model} ${fizo_qemu_options} ${probe}
+                        RESULT_VARIABLE status OUTPUT_QUIET ERROR_QUIET)
+        if(compiled EQUAL 0 AND status EQUAL 0)
+            set(fizo_model ${model})
+            break()
+        endif()
+    endforeach()
+    if(NOT fizo_model)
+        message(FATAL_ERROR "FIZO_OLDEST_PROCESSOR: ${FIZO_QEMU} runs no program of this "
+                            "compiler on the model ${fizo_oldest_processor}")
+    endif()
+    message(STATUS "The tests run the programs under qemu -cpu ${fizo_model}")
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${FIZO_QEMU} -cpu ${fizo_model} ${fizo_qemu_options})
     # The whole command, for bench/run, which counts instructions on that model.
     set(FIZO_EMULATOR "${CMAKE_CROSSCOMPILING_EMULATOR}" CACHE INTERNAL "")
 endif()
