@@ -111,6 +111,9 @@ function(fizo_choose_static_link)
     set(link_STATIC -static)
     set(link_STATIC_PIE -static-pie)
     set(link_RELR -static-pie -Wl,-z,pack-relative-relocs)
+    # The linker's warning is read in English, whatever the user's language.
+    set(user_locale "$ENV{LC_ALL}")
+    set(ENV{LC_ALL} C)
     foreach(check STATIC STATIC_PIE RELR)
         set(CMAKE_REQUIRED_LINK_OPTIONS ${link_${check}})
         if(NOT FIZO_LINKS_${check})
@@ -121,6 +124,7 @@ function(fizo_choose_static_link)
             break()
         endif()
     endforeach()
+    set(ENV{LC_ALL} "${user_locale}")
     if(NOT FIZO_LINKS_STATIC)
         message(
             FATAL_ERROR
