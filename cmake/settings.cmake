@@ -1,6 +1,6 @@
 # The build's settings, read by the root CMakeLists.txt before its targets: the FIZO_ options, the
-# processors that fizo packages, the static link that the toolchain can make, the hardening flags,
-# and fizo_use_project_settings, which gives every target its share of them.
+# target's row of cmake/targets.cmake and its emulator, the static link that the toolchain can make,
+# the hardening flags, and fizo_apply_build_settings, which gives every target its share of them.
 
 option(FIZO_BUILD_PROGRAMS "Build the feed_fizo program" ${PROJECT_IS_TOP_LEVEL})
 option(FIZO_BUILD_EXAMPLES "Build the example programs" ${PROJECT_IS_TOP_LEVEL})
@@ -27,73 +27,84 @@ option(FIZO_OLDEST_PROCESSOR
        "Run the tests' programs under qemu's model of the oldest processor of the target's line"
        OFF)
 
-# The Linux processors that fizo packages, each by uname -m's name, which CMAKE_SYSTEM_PROCESSOR
-# holds: Debian's and RPM's names for it; qemu's emulator and its model of the oldest processor that
-# the Debian port supports; GCC's protection of indirect branches, where GCC has one for it. The
-# x86-64 baseline is qemu64 less what it has beyond. armhf's is ARMv7 with VFPv3-D16 and no NEON: a
-# Cortex-A9 without NEON, whose VFP qemu 7.2 cannot cut to 16 registers; qemu 8.1 and later refuse
-# it with 32. Of the models that | parts, the first that qemu starts a program on is taken.
-set(x86_64_baseline qemu64,-sse3,-cx16,-lahf-lm,-abm,-sse4a,-svm)
-set(armv7_vfpv3_d16 cortex-a9,neon=off,vfp-d32=off|cortex-a9,neon=off)
-set(fizo_processors
-    # uname -m Debian  RPM     qemu    oldest processor    branch protection
-    "x86_64    amd64   x86_64  x86_64  ${x86_64_baseline}  -fcf-protection"
-    "aarch64   arm64   aarch64 aarch64 cortex-a53          -mbranch-protection=standard"
-    "armv7l    armhf   armv7hl arm     ${armv7_vfpv3_d16}  -"
-    "riscv64   riscv64 riscv64 riscv64 sifive-u54          -")
-set(fizo_packaged OFF)
-foreach(row IN LISTS fizo_processors)
-    separate_arguments(row UNIX_COMMAND "${row}")
-    list(GET row 0 processor)
-    if(processor STREQUAL CMAKE_SYSTEM_PROCESSOR AND CMAKE_SYSTEM_NAME STREQUAL "Linux")
-        set(fizo_packaged ON)
-        list(GET row 1 fizo_deb_architecture)
-        list(GET row 2 fizo_rpm_architecture)
-        list(GET row 3 fizo_qemu)
-        list(GET row 4 fizo_oldest_processor)
-        list(GET row 5 fizo_branch_protection)
-    endif()
-endforeach()
-if(NOT fizo_packaged AND FIZO_PACKAGE_TESTS AND NOT WIN32)
+# The target's row of cmake/targets.cmake: the one that the toolchain file builds, or, without one,
+# the Linux row of this machine's processor. A build for any other target has no packages to test.
+include(${CMAKE_CURRENT_LIST_DIR}/targets.cmake)
+set(FIZO_TARGET "" CACHE STRING
+                         "The target of cmake/targets.cmake that cmake/toolchain.cmake builds")
+if(FIZO_TARGET OR CMAKE_SYSTEM_NAME STREQUAL "Linux")
+    fizo_target_row("${FIZO_TARGET}")
+else()
+    set(fizo_target "")
+endif()
+if(NOT fizo_target AND (FIZO_PACKAGE_TESTS OR FIZO_OLDEST_PROCESSOR))
     message(
         FATAL_ERROR
-            "fizo packages Linux programs for x86_64, aarch64, armv7l and riscv64, and Windows"
-            " ZIPs; not ${CMAKE_SYSTEM_NAME} on ${CMAKE_SYSTEM_PROCESSOR}: configure with"
-            " -DFIZO_PACKAGE_TESTS=OFF")
+            "FIZO_PACKAGE_TESTS and FIZO_OLDEST_PROCESSOR are for the targets of "
+            "cmake/targets.cmake; ${CMAKE_SYSTEM_NAME} on ${CMAKE_SYSTEM_PROCESSOR} "
+            "is none of them: configure with both OFF")
 endif()
-if(FIZO_OLDEST_PROCESSOR)
-    if(NOT fizo_packaged)
-        message(FATAL_ERROR "FIZO_OLDEST_PROCESSOR: no oldest processor is known for "
-                            "${CMAKE_SYSTEM_NAME} on ${CMAKE_SYSTEM_PROCESSOR}")
-    endif()
-    find_program(FIZO_QEMU qemu-${fizo_qemu}-static)
-    if(NOT FIZO_QEMU)
-        message(FATAL_ERROR "FIZO_OLDEST_PROCESSOR needs qemu-${fizo_qemu}-static "
+
+# The emulator that runs the target's programs in the tests and bench/run, chosen here alone, as
+# CMAKE_CROSSCOMPILING_EMULATOR: qemu's user-mode emulator for another Linux processor, and on the
+# oldest model with FIZO_OLDEST_PROCESSOR; wine for Windows, where this machine runs the target's
+# code. fizo_not_run says why no program runs.
+set(fizo_not_run "")
+if(fizo_target_emulator MATCHES "^qemu-" AND (CMAKE_CROSSCOMPILING OR FIZO_OLDEST_PROCESSOR))
+    find_program(qemu ${fizo_target_emulator}-static NO_CACHE)
+    if(NOT qemu AND FIZO_OLDEST_PROCESSOR)
+        message(FATAL_ERROR "FIZO_OLDEST_PROCESSOR needs ${fizo_target_emulator}-static "
                             "(apt-get install qemu-user-static)")
+    elseif(NOT qemu)
+        set(fizo_not_run "no ${fizo_target_emulator}-static (apt-get install qemu-user-static)")
     endif()
-    # A toolchain file's fizo_qemu_options say where the target's loader and libraries lie.
-    set(probe ${CMAKE_BINARY_DIR}/CMakeFiles/fizo_oldest_processor)
-    file(WRITE ${probe}.c "int main(void) { return 0; }\n")
-    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -x c ${probe}.c -o ${probe}
-                    RESULT_VARIABLE compiled)
-    string(REPLACE "|" ";" models "${fizo_oldest_processor}")
-    set(fizo_model "")
-    foreach(model IN LISTS models)
-        execute_process(COMMAND ${FIZO_QEMU} -cpu ${model} ${fizo_qemu_options} ${probe}
-                        RESULT_VARIABLE status OUTPUT_QUIET ERROR_QUIET)
-        if(compiled EQUAL 0 AND status EQUAL 0)
-            set(fizo_model ${model})
-            break()
+    # A dynamic program (the package tests' consumer) finds its loader and libraries in the cross
+    # compiler's folder.
+    set(emulator ${qemu} -L /usr/${fizo_target_triplet})
+    if(qemu AND FIZO_OLDEST_PROCESSOR)
+        set(probe ${CMAKE_BINARY_DIR}/CMakeFiles/fizo_oldest_processor)
+        file(WRITE ${probe}.c "int main(void) { return 0; }\n")
+        execute_process(COMMAND ${CMAKE_CXX_COMPILER} -x c ${probe}.c -o ${probe}
+                        RESULT_VARIABLE compiled)
+        string(REPLACE "|" ";" models "${fizo_target_oldest}")
+        set(fizo_model "")
+        foreach(model IN LISTS models)
+            execute_process(COMMAND ${qemu} -cpu ${model} -L /usr/${fizo_target_triplet} ${probe}
+                            RESULT_VARIABLE status OUTPUT_QUIET ERROR_QUIET)
+            if(compiled EQUAL 0 AND status EQUAL 0)
+                set(fizo_model ${model})
+                break()
+            endif()
+        endforeach()
+        if(NOT fizo_model)
+            message(FATAL_ERROR "FIZO_OLDEST_PROCESSOR: ${qemu} runs no program of this "
+                                "compiler on the model ${fizo_target_oldest}")
         endif()
-    endforeach()
-    if(NOT fizo_model)
-        message(FATAL_ERROR "FIZO_OLDEST_PROCESSOR: ${FIZO_QEMU} runs no program of this "
-                            "compiler on the model ${fizo_oldest_processor}")
+        message(STATUS "The tests run the programs under qemu -cpu ${fizo_model}")
+        list(INSERT emulator 1 -cpu ${fizo_model})
     endif()
-    message(STATUS "The tests run the programs under qemu -cpu ${fizo_model}")
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${FIZO_QEMU} -cpu ${fizo_model} ${fizo_qemu_options})
-    # The whole command, for bench/run, which counts instructions on that model.
-    set(FIZO_EMULATOR "${CMAKE_CROSSCOMPILING_EMULATOR}" CACHE INTERNAL "")
+    if(qemu)
+        set(CMAKE_CROSSCOMPILING_EMULATOR ${emulator})
+    endif()
+elseif(fizo_target_emulator MATCHES "^wine")
+    # In a prefix of the build tree, not the user's ~/.wine, of the programs' own architecture
+    # whichever wines are installed, with no debug output of wine's own, and in a UTF-8 locale, in
+    # which wine decodes the arguments.
+    find_program(wine ${fizo_target_emulator} PATHS /usr/lib/wine NO_DEFAULT_PATH NO_CACHE)
+    math(EXPR bits "${CMAKE_SIZEOF_VOID_P} * 8")
+    set(fizo_wine_environment WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEARCH=win${bits}
+                              WINEDEBUG=-all LC_ALL=C.UTF-8)
+    set(runs_it 0)
+    if(bits EQUAL 32)
+        execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/runs_32bit_x86 RESULT_VARIABLE runs_it)
+    endif()
+    if(NOT runs_it EQUAL 0)
+        set(fizo_not_run "this machine cannot run ${CMAKE_SYSTEM_PROCESSOR} code")
+    elseif(NOT wine)
+        set(fizo_not_run "no ${fizo_target_emulator} in /usr/lib/wine")
+    else()
+        set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_COMMAND} -E env ${fizo_wine_environment} ${wine})
+    endif()
 endif()
 
 # The best static program that the toolchain links: a static PIE with packed relative relocations,
@@ -164,10 +175,27 @@ if((FIZO_HARDENED AND NOT FIZO_STATIC AND NOT MINGW) OR fizo_static_pie)
     include(CheckPIESupported)
     check_pie_supported(LANGUAGES CXX)
 endif()
+# What bench/run needs of this build, one "<name> <value>" a line: the target, the compiler, the
+# emulator (empty where the programs run here), and the static link, with which it builds its
+# reference programs.
+set(fizo_static_link -static)
+if(fizo_static_pie)
+    set(fizo_static_link ${CMAKE_CXX_COMPILE_OPTIONS_PIE} -static-pie)
+endif()
+list(APPEND fizo_static_link -Wl,--gc-sections)
+if(fizo_relr)
+    list(APPEND fizo_static_link -Wl,-z,pack-relative-relocs)
+endif()
+list(JOIN CMAKE_CROSSCOMPILING_EMULATOR " " emulator)
+list(JOIN fizo_static_link " " static_link)
+file(
+    WRITE ${PROJECT_BINARY_DIR}/benchmark_settings
+    "target ${fizo_target}\ncompiler ${CMAKE_CXX_COMPILER}\nemulator ${emulator}\nstatic_link ${static_link}\n"
+)
 # tests/packages/CMakeLists.txt restates these flags on purpose: a flag dropped here must fail it.
 set(fizo_hardening_flags -D_FORTIFY_SOURCE=2 -fstack-protector-strong -fstack-clash-protection)
-if(fizo_branch_protection AND NOT fizo_branch_protection STREQUAL "-")
-    list(APPEND fizo_hardening_flags ${fizo_branch_protection})
+if(fizo_target_branch AND NOT fizo_target_branch STREQUAL "-")
+    list(APPEND fizo_hardening_flags ${fizo_target_branch})
 endif()
 
 # x86, 32- or 64-bit, by any of the names that systems and toolchain files give it.
@@ -179,7 +207,7 @@ endif()
 # What every target gets, in one place: C++17 without extensions whatever the compiler's default,
 # the warnings (errors where a preset sets CMAKE_COMPILE_WARNING_AS_ERROR), and what the FIZO_
 # options ask for.
-function(fizo_use_project_settings target)
+function(fizo_apply_build_settings target)
     target_compile_features(${target} PRIVATE cxx_std_17)
     set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF)
     if(MSVC)

@@ -15,7 +15,7 @@ elseif(CPACK_GENERATOR STREQUAL "RPM")
 else()
     # One archive with everything, in one folder named after it, as release archives unpack: a
     # component archive leaves that folder out unless told.
-    set(CPACK_COMPONENTS_ALL program development_archive archive)
+    set(CPACK_COMPONENTS_ALL program development_archive archive_documents)
     set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
     set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
 endif()
