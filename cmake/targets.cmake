@@ -19,7 +19,7 @@
 #
 # The models: the x86-64 baseline is qemu64 less what it has beyond. armhf's is ARMv7 with VFPv3-D16
 # and no NEON, a Cortex-A9 without NEON, whose VFP qemu 7.2 cannot cut to 16 registers; qemu 8.1
-# and later refuse it with 32.
+# and later refuse it with 32. armel's is ARMv5TE.
 set(x86_64_baseline qemu64,-sse3,-cx16,-lahf-lm,-abm,-sse4a,-svm)
 set(armv7_vfpv3_d16 cortex-a9,neon=off,vfp-d32=off|cortex-a9,neon=off)
 set(fizo_target_columns processor triplet compiler rpm emulator oldest branch)
@@ -32,6 +32,8 @@ set(fizo_targets
                   cortex-a53            -mbranch-protection=standard"
     "linux-armhf   armv7l   arm-linux-gnueabihf   g++-arm-linux-gnueabihf    armv7hl  qemu-arm
                   ${armv7_vfpv3_d16}    -"
+    "linux-armel   armv5tel arm-linux-gnueabi     g++-arm-linux-gnueabi      armv5tel qemu-arm
+                  arm926                -"
     "linux-riscv64 riscv64  riscv64-linux-gnu     g++-riscv64-linux-gnu      riscv64  qemu-riscv64
                   sifive-u54            -"
     "windows-x86   i686     i686-w64-mingw32      g++-mingw-w64-i686-posix   -        wine
