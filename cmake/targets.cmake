@@ -36,6 +36,8 @@ set(fizo_targets
                   arm926                -"
     "linux-riscv64 riscv64  riscv64-linux-gnu     g++-riscv64-linux-gnu      riscv64  qemu-riscv64
                   sifive-u54            -"
+    "linux-ppc64el ppc64le  powerpc64le-linux-gnu g++-powerpc64le-linux-gnu  ppc64le  qemu-ppc64le
+                  power8                -"
     "windows-x86   i686     i686-w64-mingw32      g++-mingw-w64-i686-posix   -        wine
                   -                     -"
     "windows-x64   x86_64   x86_64-w64-mingw32    g++-mingw-w64-x86-64-posix -        wine64
