@@ -19,9 +19,16 @@
 #
 # The models: the x86-64 baseline is qemu64 less what it has beyond. armhf's is ARMv7 with VFPv3-D16
 # and no NEON, a Cortex-A9 without NEON, whose VFP qemu 7.2 cannot cut to 16 registers; qemu 8.1
-# and later refuse it with 32. armel's is ARMv5TE.
+# and later refuse it with 32. armel's is ARMv5TE. s390x's is a z196 less the facilities that qemu
+# does not emulate: none of them is an instruction that GCC generates for C++.
 set(x86_64_baseline qemu64,-sse3,-cx16,-lahf-lm,-abm,-sse4a,-svm)
 set(armv7_vfpv3_d16 cortex-a9,neon=off,vfp-d32=off|cortex-a9,neon=off)
+string(
+    CONCAT z196_emulated
+           "z196-base,klmd-sha-1=off,kimd-sha-1=off,km-tdea-192=off,km-tdea-128=off,km-dea=off,"
+           "kmc-tdea-192=off,kmc-tdea-128=off,kmc-dea=off,kmac-tdea-192=off,kmac-tdea-128=off,"
+           "kmac-dea=off,dateh2=off,cmpsceh=off,pfpo=off,dfphp=off,dfp=off,emon=off,parseh=off,"
+           "hfpue=off,hfpm=off,nonqks=off,csske=off,asnlxr=off,tods=off")
 set(fizo_target_columns processor triplet compiler rpm emulator oldest branch)
 set(fizo_targets
     # target      processor triplet               compiler                   rpm      emulator
@@ -38,6 +45,8 @@ set(fizo_targets
                   sifive-u54            -"
     "linux-ppc64el ppc64le  powerpc64le-linux-gnu g++-powerpc64le-linux-gnu  ppc64le  qemu-ppc64le
                   power8                -"
+    "linux-s390x   s390x    s390x-linux-gnu       g++-s390x-linux-gnu        s390x    qemu-s390x
+                  ${z196_emulated}      -"
     "windows-x86   i686     i686-w64-mingw32      g++-mingw-w64-i686-posix   -        wine
                   -                     -"
     "windows-x64   x86_64   x86_64-w64-mingw32    g++-mingw-w64-x86-64-posix -        wine64
