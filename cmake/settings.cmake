@@ -175,9 +175,23 @@ if((FIZO_HARDENED AND NOT FIZO_STATIC AND NOT MINGW) OR fizo_static_pie)
     include(CheckPIESupported)
     check_pie_supported(LANGUAGES CXX)
 endif()
-# What bench/run needs of this build, one "<name> <value>" a line: the target, the compiler, the
-# emulator (empty where the programs run here), and the static link, with which it builds its
-# reference programs.
+# Link-time optimisation for the static programs of a release build, where the compiler has it.
+set(fizo_link_time_optimisation OFF)
+if(FIZO_STATIC AND CMAKE_BUILD_TYPE STREQUAL "Release")
+    include(CheckIPOSupported)
+    check_ipo_supported(RESULT fizo_link_time_optimisation LANGUAGES CXX)
+endif()
+
+# tests/packages/CMakeLists.txt restates these flags on purpose: a flag dropped here must fail it.
+set(fizo_hardening_flags -D_FORTIFY_SOURCE=2 -fstack-protector-strong -fstack-clash-protection)
+if(fizo_target_branch AND NOT fizo_target_branch STREQUAL "-")
+    list(APPEND fizo_hardening_flags ${fizo_target_branch})
+endif()
+
+# What bench/run needs of this build, one "<name> <value>" a line: the target, the compiler and the
+# program's flags, the emulator (empty where the programs run here), and the static link, with which
+# it builds its reference programs; the speed targets, and the known misses of this target on this
+# Debian release, each "known_miss <measure> <bound>".
 set(fizo_static_link -static)
 if(fizo_static_pie)
     set(fizo_static_link ${CMAKE_CXX_COMPILE_OPTIONS_PIE} -static-pie)
@@ -186,17 +200,38 @@ list(APPEND fizo_static_link -Wl,--gc-sections)
 if(fizo_relr)
     list(APPEND fizo_static_link -Wl,-z,pack-relative-relocs)
 endif()
+string(TOUPPER "${CMAKE_BUILD_TYPE}" build_type)
+separate_arguments(cxx_flags UNIX_COMMAND "${CMAKE_CXX_FLAGS} ${CMAKE_CXX_FLAGS_${build_type}}")
+list(APPEND cxx_flags -std=c++17)
+if(FIZO_HARDENED)
+    list(APPEND cxx_flags ${fizo_hardening_flags})
+endif()
+set(debian_release "")
+if(EXISTS /etc/os-release)
+    file(STRINGS /etc/os-release debian_release REGEX "^VERSION_ID=")
+    string(REGEX REPLACE "^VERSION_ID=\"?([^\"]*)\"?$" "\\1" debian_release "${debian_release}")
+endif()
+set(known_misses "")
+foreach(miss IN LISTS fizo_known_misses)
+    separate_arguments(miss UNIX_COMMAND "${miss}")
+    list(GET miss 0 miss_target)
+    list(GET miss 1 miss_release)
+    list(GET miss 2 measure)
+    list(GET miss 3 bound)
+    if(miss_target STREQUAL fizo_target AND miss_release STREQUAL debian_release)
+        string(APPEND known_misses "known_miss ${measure} ${bound}\n")
+    endif()
+endforeach()
 list(JOIN CMAKE_CROSSCOMPILING_EMULATOR " " emulator)
 list(JOIN fizo_static_link " " static_link)
+list(JOIN cxx_flags " " cxx_flags)
 file(
     WRITE ${PROJECT_BINARY_DIR}/benchmark_settings
-    "target ${fizo_target}\ncompiler ${CMAKE_CXX_COMPILER}\nemulator ${emulator}\nstatic_link ${static_link}\n"
-)
-# tests/packages/CMakeLists.txt restates these flags on purpose: a flag dropped here must fail it.
-set(fizo_hardening_flags -D_FORTIFY_SOURCE=2 -fstack-protector-strong -fstack-clash-protection)
-if(fizo_target_branch AND NOT fizo_target_branch STREQUAL "-")
-    list(APPEND fizo_hardening_flags ${fizo_target_branch})
-endif()
+    "target ${fizo_target}\ncompiler ${CMAKE_CXX_COMPILER}\ncxx_flags ${cxx_flags}\n"
+    "emulator ${emulator}\nstatic_link ${static_link}\n"
+    "start_up_over_empty ${fizo_start_up_over_empty}\n"
+    "per_food_over_floor ${fizo_per_food_over_floor}\n"
+    "per_food_percent_of_loop ${fizo_per_food_percent_of_loop}\n${known_misses}")
 
 # x86, 32- or 64-bit, by any of the names that systems and toolchain files give it.
 set(fizo_x86 OFF)
@@ -246,8 +281,11 @@ function(fizo_apply_build_settings target)
     endif()
     if(FIZO_REPRODUCIBLE)
         # The last match wins: the build folder may lie in the sources.
-        target_compile_options(${target} PRIVATE -ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
-                                                 -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
+        set(prefix_maps -ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
+                        -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
+        # A link-time optimised program is compiled again as it is linked.
+        target_compile_options(${target} PRIVATE ${prefix_maps})
+        target_link_options(${target} PRIVATE ${prefix_maps})
     endif()
 endfunction()
 
