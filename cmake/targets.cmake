@@ -62,7 +62,17 @@ set(fizo_per_food_percent_of_loop 125)
 # The misses that no Debian toolchain removes, each bounded by its count today and a small margin,
 # so that a regression still fails: the target, the Debian release, the measure (start-up or
 # per-food) and the count that it may reach.
-set(fizo_known_misses)
+#   riscv64, Debian 13: a static PIE relocates itself as it starts, and GNU ld 2.44 ignores -z
+#   pack-relative-relocs on riscv64, so each relocation costs some 23 instructions; feed_fizo has
+#   far more of them than the empty program. LLVM's lld packs them, and still misses the target.
+#   ppc64el, Debian 13: the toolchain links no static PIE (no rcrt1.o), and the unwinder of GCC 14
+#   reads every frame description as a static program that is not a PIE starts.
+# cmake-format: off
+set(fizo_known_misses
+    # target      Debian  measure   at most
+    "linux-riscv64 13     start-up  49500"
+    "linux-ppc64el 13     start-up  148500")
+# cmake-format: on
 
 # Sets fizo_target_<column> from the row of <target>, and fizo_target to it; fails where no row has
 # it. With an empty <target>, takes the Linux row of this machine's processor, if any, and sets
