@@ -4,13 +4,14 @@
 #
 #   fizo_case(<name> <program> [ARGS <arg>...] [STDOUT <bytes>] [STDERR <bytes>]
 #             [WINDOWS_STDERR <bytes>] [STATUS <n>] [WINDOWS_STATUS <n>]
-#             [STDOUT_TO full|closed|closed_pipe|closed_pipe_sigpipe_ignored]
+#             [STDOUT_TO pipe|full|closed|closed_pipe|closed_pipe_sigpipe_ignored]
 #             [POSIX_ONLY] [CAUGHT stdout|stderr|status])
 #
-# STDOUT_TO: standard output on /dev/full, closed, or on a pipe whose reader
-# ends without reading. WINDOWS_STDERR: a Windows runtime loses the reason
-# of a failed write. WINDOWS_STATUS: Windows has no SIGPIPE. POSIX_ONLY: a
-# Windows run cannot reproduce the case.
+# STDOUT_TO: standard output on a pipe, on /dev/full, closed, or on a pipe
+# whose reader ends without reading; a file where not given. WINDOWS_STDERR:
+# a Windows runtime loses the reason of a failed write. WINDOWS_STATUS:
+# Windows has no SIGPIPE. POSIX_ONLY: a Windows run cannot reproduce the
+# case.
 # CAUGHT: the row expects one thing wrong, which the runner must report.
 # The expected_ texts come from tests/expected_output.cmake.
 
@@ -71,6 +72,7 @@ foreach(i RANGE 1 3000)
     string(APPEND many_lines "fizo refuses to eat food${i}!\n")
 endforeach()
 fizo_case(many_foods feed_fizo ARGS ${many_foods} STDOUT "${many_lines}")
+fizo_case(many_foods_to_pipe feed_fizo ARGS ${many_foods} STDOUT_TO pipe STDOUT "${many_lines}")
 
 # A lost write is a failure, never a success.
 fizo_case(food_to_full_device feed_fizo ARGS apple STDOUT_TO full STDERR "feed_fizo: ${disk_full}"
@@ -80,6 +82,13 @@ fizo_case(many_foods_to_full_device feed_fizo ARGS ${many_foods} STDOUT_TO full
 fizo_case(help_to_full_device feed_fizo ARGS -h STDOUT_TO full STDERR "feed_fizo: ${disk_full}"
           WINDOWS_STDERR "feed_fizo: write error\n" STATUS 1)
 fizo_case(no_food_to_full_device feed_fizo STDOUT_TO full STDERR "${expected_no_food}" STATUS 1)
+# The reason is lost only where the write that failed was the last one: a food longer than the
+# output buffer is written at once.
+string(REPEAT "x" 10000 long_food)
+fizo_case(long_food_then_food_to_full_device feed_fizo ARGS ${long_food} apple STDOUT_TO full
+          STDERR "feed_fizo: ${disk_full}" WINDOWS_STDERR "feed_fizo: write error\n" STATUS 1)
+fizo_case(food_then_long_food_to_full_device feed_fizo ARGS apple ${long_food} STDOUT_TO full
+          STDERR "feed_fizo: write error\n" STATUS 1)
 fizo_case(food_to_closed_output feed_fizo ARGS apple STDOUT_TO closed
           STDERR "feed_fizo: write error: Bad file descriptor\n" STATUS 1 POSIX_ONLY)
 # A pipe's reader gone: SIGPIPE ends the program, as it ends every filter; with SIGPIPE ignored, and
