@@ -28,12 +28,16 @@ function(fizo_rebuild_deb deb multiarch)
 endfunction()
 
 # SHA256SUMS lists what this cpack run made, every kind or one: the run's first kind starts it
-# afresh. cpack reads its settings anew for each kind, so the run's own environment is what
-# remembers that it began.
+# afresh, keeping only the source archive's line. cpack reads its settings anew for each kind, so
+# the run's own environment is what remembers that it began.
 set(sums_file ${CPACK_PACKAGE_DIRECTORY}/SHA256SUMS)
 set(sums "")
 if(DEFINED ENV{FIZO_CPACK_RUN_WROTE_SUMS} AND EXISTS ${sums_file})
     file(STRINGS ${sums_file} sums)
+elseif(EXISTS ${sums_file})
+    # The source archive (the target source_archive) stays listed.
+    set(source_archive "${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION}.tar.gz")
+    file(STRINGS ${sums_file} sums REGEX "  ${source_archive}$")
 endif()
 set(ENV{FIZO_CPACK_RUN_WROTE_SUMS} 1)
 foreach(package IN LISTS CPACK_PACKAGE_FILES)
