@@ -108,11 +108,11 @@ elseif(fizo_target_emulator MATCHES "^wine")
 endif()
 
 # The best static program that the toolchain links: a static PIE with packed relative relocations,
-# else a static PIE, else a plain static program: Debian's armhf toolchains, and Debian 12's riscv64
-# one, lack rcrt1.o, and some of its linkers ignore -z pack-relative-relocs, with a warning. The
-# static libraries are required: where they are missing the configure stops and names them, rather
-# than link dynamic programs in silence. Only a success is kept in the cache, so that a configure
-# after an install checks again. Sets fizo_static_pie and fizo_relr.
+# else a static PIE, else a plain static program: some of Debian's cross toolchains lack rcrt1.o,
+# and some of its linkers ignore -z pack-relative-relocs, with a warning. The static libraries are
+# required: where they are missing the configure stops and names them, rather than link dynamic
+# programs in silence. Only a success is kept in the cache, so that a configure after an install
+# checks again. Sets fizo_static_pie and fizo_relr.
 function(fizo_choose_static_link)
     include(CheckCXXSourceCompiles)
     set(CMAKE_REQUIRED_FLAGS ${CMAKE_CXX_COMPILE_OPTIONS_PIE})
