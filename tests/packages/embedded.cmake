@@ -42,7 +42,7 @@ if(count GREATER 0)
         list(APPEND sources "${debian_source} (= ${debian_source_version})")
         list(APPEND licenses "${license}")
         list(APPEND names "${name}")
-            endforeach()
+    endforeach()
 endif()
 list(REMOVE_DUPLICATES sources)
 list(REMOVE_DUPLICATES licenses)
@@ -78,8 +78,10 @@ if(DEFINED DEB)
     if(NOT built_using STREQUAL sorted_sources)
         fail("Built-Using: ${built_using}; the SBOM's sources: ${sorted_sources}")
     endif()
-    execute_process(COMMAND dpkg-deb --fsys-tarfile ${DEB} COMMAND tar -xOf -
-                            ./usr/share/doc/feed-fizo/copyright OUTPUT_VARIABLE copyright)
+    execute_process(
+        COMMAND dpkg-deb --fsys-tarfile ${DEB} COMMAND tar -xOf -
+                                                       ./usr/share/doc/feed-fizo/copyright
+        OUTPUT_VARIABLE copyright)
     foreach(name IN LISTS names)
         string(FIND "${copyright}" "${name}" at)
         if(at EQUAL -1)
